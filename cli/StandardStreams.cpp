@@ -1,0 +1,3 @@
+#include "cli/StandardStreams.h"
+
+void UseBinaryStandardStreams() {}

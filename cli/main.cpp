@@ -1,0 +1,22 @@
+// orvane-cli: the portable core of Orvane from the command line, for scripts and tests.
+#include "cli/EvalCommand.h"
+#include "cli/StandardStreams.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char kUsage[] =
+    "usage: orvane-cli eval [--const NAME=VALUE]... [--func NAME:y=TEXT | --func NAME:x=TEXT]... EXPR\n"
+    "       orvane-cli eval [options] -     (one expression per line of standard input)\n";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    UseBinaryStandardStreams();
+    if (argc >= 2 && std::strcmp(argv[1], "eval") == 0)
+        return RunEvalCommand(argc - 2, argv + 2);
+    std::fputs(kUsage, stderr);
+    return 2;
+}

@@ -1,0 +1,49 @@
+# Build helpers shared by every target of the project.
+
+set(ORVANE_SANITIZE_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+
+function(orvane_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
+endfunction()
+
+# A static library of our own sources. Natively a second copy is built with the sanitizers for
+# the unit tests, so that the tests check the very code the other targets use.
+function(orvane_add_library name)
+    add_library(${name} STATIC ${ARGN})
+    orvane_warnings(${name})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    if(NOT WIN32 AND NOT ORVANE_FUZZ)
+        add_library(${name}_sanitized STATIC ${ARGN})
+        orvane_warnings(${name}_sanitized)
+        target_include_directories(${name}_sanitized PUBLIC ${PROJECT_SOURCE_DIR})
+        target_compile_options(${name}_sanitized PUBLIC ${ORVANE_SANITIZE_FLAGS})
+        target_link_options(${name}_sanitized PUBLIC ${ORVANE_SANITIZE_FLAGS})
+    endif()
+endfunction()
+
+# GoogleTest from the sources Debian ships (/usr/src/googletest), so that the same tests build
+# with the cross compiler for Windows.
+if(NOT ORVANE_FUZZ AND NOT TARGET gtest)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+    if(NOT WIN32)
+        target_compile_options(gtest PRIVATE ${ORVANE_SANITIZE_FLAGS})
+        target_compile_options(gtest_main PRIVATE ${ORVANE_SANITIZE_FLAGS})
+    endif()
+endif()
+
+# One test executable, registered with ctest. Under Windows ctest runs it through Wine
+# (CMAKE_CROSSCOMPILING_EMULATOR of the toolchain file).
+function(orvane_add_gtest name)
+    add_executable(${name} ${ARGN})
+    orvane_warnings(${name})
+    if(WIN32)
+        target_link_libraries(${name} PRIVATE orvane_core gtest_main)
+    else()
+        target_link_libraries(${name} PRIVATE orvane_core_sanitized gtest_main)
+    endif()
+    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+endfunction()

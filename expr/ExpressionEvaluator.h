@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstddef>
+
+class ConstantTable;
+class FunctionGraphList;
+
+// Evaluates a normalized expression text by textual reduction: named constants are replaced,
+// bracket groups reduced from the innermost outwards, and in a bracket-free text the names,
+// then the powers, the products and the sum, each value written back into the text as its
+// value text, until one number is left. Never throws: it yields a value and a success flag.
+class ExpressionEvaluator {
+public:
+    // The user functions being evaluated above a call, innermost last: a function already on the
+    // chain, or a chain deeper than kMaxDepth, fails at once instead of recursing.
+    struct CallChain {
+        static constexpr int kMaxDepth = 16;
+        int depth = 0;
+        int function[kMaxDepth] = {};
+        // Adds a function (by its index in the list); false if it is on the chain or it is full.
+        bool Enter(int index);
+    };
+
+    virtual ~ExpressionEvaluator() = default;
+
+    // Either may be null: no constants are replaced, or every unknown name counts 0.
+    void Bind(const ConstantTable* constants, const FunctionGraphList* functions);
+    void SetCallChain(const CallChain& chain) { m_chain = chain; }
+
+    // The text must be normalized with its variable already replaced. On failure the value is
+    // what the reduction produced with failing parts counted 0, or 0 when the evaluation had to
+    // stop (a text too long, too many pieces, an unmatched closing bracket, a value that is not
+    // finite in a bracket group).
+    bool Evaluate(const char* text, double& value);
+
+private:
+    enum class Step { Continue, Stop };
+
+    Step ReplaceConstants(char* work);
+    Step EvaluateFlat(char* work, double& value);
+    Step ReduceNames(char* work);
+    Step ReducePowers(char* work);
+    Step ReduceProducts(char* work);
+    double CallNamed(const char* name, std::size_t length, double argument);
+    double EvaluatePowerChain(const char* factor, Step& step);
+    double EvaluateProduct(const char* term, Step& step);
+    double EvaluateSum(const char* text, Step& step);
+    Step WriteBack(char* work, const char* pattern, double value);
+
+    const ConstantTable* m_constants = nullptr;
+    const FunctionGraphList* m_functions = nullptr;
+    CallChain m_chain;
+    bool m_success = true;
+};

@@ -1,0 +1,54 @@
+#include "model/FunctionGraphList.h"
+
+#include "expr/ExpressionText.h"
+#include "expr/NumberText.h"
+
+bool FunctionGraphList::CreateDefault(FunctionGraph& record, std::int32_t form) const {
+    record = FunctionGraph{};
+    if (!NextFreeName(record.name))
+        return false;
+    record.lower = -10.0;
+    record.upper = 10.0;
+    record.colour = RandomColour();
+    record.form = form;
+    return true;
+}
+
+std::string FunctionGraphList::FormatListText(std::size_t index) const {
+    const FunctionGraph& record = m_records[index];
+    std::string line(FieldText(record.name));
+    line += record.form == kFormX ? ":x=" : ":y=";
+    line += FieldText(record.text);
+    if (IsHidden(record.hidden))
+        line += '&';
+    return line;
+}
+
+int FunctionGraphList::FindByName(std::string_view name) const {
+    for (std::size_t i = 0; i < m_records.size(); ++i)
+        if (FieldText(m_records[i].name) == name)
+            return static_cast<int>(i);
+    return -1;
+}
+
+bool FunctionGraphList::CallUserFunction(std::string_view name, double argument, const ConstantTable* constants,
+                                         double& value, const ExpressionEvaluator::CallChain& chain) const {
+    value = 0.0;
+    const int index = FindByName(name);
+    ExpressionEvaluator::CallChain inner = chain;
+    if (index < 0 || !inner.Enter(index))
+        return false;
+
+    char text[kWorkTextSize];
+    const std::string_view stored = FieldText(m_records[index].text);
+    SetFieldText(text, stored);
+    Normalize(text);
+    // The argument always replaces x, whatever the form of the called function.
+    if (!ReplaceVariable(text, sizeof text, 'x', argument))
+        return false;
+
+    ExpressionEvaluator evaluator;
+    evaluator.Bind(constants, this);
+    evaluator.SetCallChain(inner);
+    return evaluator.Evaluate(text, value);
+}

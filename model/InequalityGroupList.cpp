@@ -1,0 +1,24 @@
+#include "model/InequalityGroupList.h"
+
+bool InequalityGroupList::CreateDefault(InequalityGroup& record) const {
+    record = InequalityGroup{};
+    if (!NextFreeName(record.name))
+        return false;
+    record.xLower = -10.0;
+    record.xUpper = 10.0;
+    record.yLower = -10.0;
+    record.yUpper = 10.0;
+    record.precision = kPrecisionMedium;
+    record.colour = RandomColour();
+    return true;
+}
+
+std::string InequalityGroupList::FormatListText(std::size_t index) const {
+    const InequalityGroup& record = m_records[index];
+    std::string line(FieldText(record.name));
+    line += ':';
+    line += FieldText(record.text);
+    if (IsHidden(record.hidden))
+        line += '&';
+    return line;
+}

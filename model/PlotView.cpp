@@ -1,0 +1,42 @@
+#include "model/PlotView.h"
+
+namespace {
+constexpr double kPresetOffset = -2.5;
+constexpr double kPresetSpeed = 5.0;
+} // namespace
+
+PlotView::PlotView() {
+    // The mode starts one before right-handed so that the first step leaves it right-handed.
+    view.mode = kLeftHanded;
+    NextPositionPreset();
+    NextRotationPreset();
+    NextCoordinateMode();
+}
+
+void PlotView::NextCoordinateMode() {
+    // A mode read from a hand-edited file may be anything; the cycle always lands in 0..2.
+    view.mode = static_cast<std::int32_t>(((static_cast<long long>(view.mode) + 1) % 3 + 3) % 3);
+}
+
+void PlotView::NextPositionPreset() {
+    double* position = view.position;
+    position[0] = position[1] = position[2] = 0.0;
+    switch (m_positionPreset % 3) {
+    case 0: position[1] = kPresetOffset; break;
+    case 1: break;
+    case 2: position[0] = position[1] = kPresetOffset; break;
+    }
+    ++m_positionPreset;
+}
+
+void PlotView::NextRotationPreset() {
+    for (int axis = 0; axis < 3; ++axis)
+        view.angles[axis] = view.speeds[axis] = 0.0;
+    switch (m_rotationPreset % 4) {
+    case 0: view.speeds[1] = kPresetSpeed; break;
+    case 1: view.speeds[0] = kPresetSpeed; break;
+    case 2: view.speeds[2] = kPresetSpeed; break;
+    case 3: break;
+    }
+    ++m_rotationPreset;
+}

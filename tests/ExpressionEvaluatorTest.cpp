@@ -1,0 +1,230 @@
+#include "expr/ExpressionEvaluator.h"
+
+#include "expr/ExpressionText.h"
+#include "expr/NumberText.h"
+#include "model/GraphStore.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+
+namespace {
+
+struct Result {
+    double value;
+    bool ok;
+};
+
+class Evaluation : public ::testing::Test {
+protected:
+    void SetUp() override { evaluator.Bind(&store.constants, &store.functions); }
+
+    void AddFunction(const char* name, const char* text, std::int32_t form = kFormY) {
+        FunctionGraph f{};
+        SetFieldText(f.name, name);
+        SetFieldText(f.text, text);
+        f.form = form;
+        store.functions.Append(f);
+    }
+    void AddConstant(const char* name, double value) {
+        NamedConstant c{};
+        SetFieldText(c.name, name);
+        c.value = value;
+        store.constants.Append(c);
+    }
+
+    // As typed on the expression page: normalized, no variable replaced.
+    Result Typed(const std::string& typed) {
+        std::string text = typed;
+        Normalize(text.data());
+        Result r{};
+        r.ok = evaluator.Evaluate(text.c_str(), r.value);
+        return r;
+    }
+    // As a sampler does: normalized, then the variable letter replaced by the value.
+    Result At(const std::string& typed, char letter, double v) {
+        char text[kWorkTextSize];
+        std::snprintf(text, sizeof text, "%s", typed.c_str());
+        Normalize(text);
+        Result r{};
+        if (!ReplaceVariable(text, sizeof text, letter, v))
+            return {0, false};
+        r.ok = evaluator.Evaluate(text, r.value);
+        return r;
+    }
+
+    GraphStore store;
+    ExpressionEvaluator evaluator;
+};
+
+struct Case {
+    const char* text;
+    double value;
+    bool ok;
+};
+
+void ExpectCases(const Case* cases, std::size_t count, const std::function<Result(const char*)>& run) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const Result r = run(cases[i].text);
+        EXPECT_DOUBLE_EQ(r.value, cases[i].value) << cases[i].text;
+        EXPECT_EQ(r.ok, cases[i].ok) << cases[i].text;
+    }
+}
+
+TEST_F(Evaluation, Arithmetic) {
+    const Case cases[] = {
+        {"1+2*3", 7, true},     {"2^3^2", 512, true},   {"2^10", 1024, true},  {"(1/3)*3", 0.999999, true},
+        {"2*-3", -3, true},     {"2*(-3)", -6, true},   {"(-1)", -1, true},    {"-(2+3)", -5, true},
+        {"10-2-3", 5, true},    {"12/3/2", 2, true},    {"2^0.5", 1.41421, true}, {"2..5", 2, true},
+        {"2,5", 2, true},       {"", 0, true},          {"   ", 0, true},      {"((((7))))", 7, true},
+        {"3.", 3, true},        {"1000*1000", 1000000, true}, {"1/100000", 0.00001, true},
+        {"2^-1", 0, true},      {"2^(-1)", 0.5, true},  {"[4.5]", 4, true},    {"[5]", 5, true},
+        {"[-1.63]", -2, true},  {"[-2]", -3, true},     {"[(2.5+1)]", 3, true}, {"[2.5]+1", 3, true},
+        {"([2.5]+1)", 1, true}, {"{4.5}", 0.5, true},   {"{1.45}", 0.45, true}, {"{-2}", 1, true},
+        {"{-0.25}", 0.75, true}, {"2*{[3.7]/2}", 1, true}, {"(1", 0, true},  {"[5", 0, true},
+    };
+    ExpectCases(cases, std::size(cases), [&](const char* t) { return Typed(t); });
+}
+
+TEST_F(Evaluation, BuiltinFunctions) {
+    const Case cases[] = {
+        {"sin0.5", 0.479426, true},    {"sin(0.5)", 0.479426, true},  {"cos0", 1, true},
+        {"tg(1)", 1.55741, true},      {"ctg(1)", 0.642093, true},    {"sec0", 1, true},
+        {"csc(1)", 1.1884, true},      {"arcsin1", 1.5708, true},     {"arccos(-1)", 3.14159, true},
+        {"arctg1", 0.785398, true},    {"arcctg(-1)", -0.785398, true}, {"arcsec2", 1.0472, true},
+        {"arccsc2", 0.523599, true},   {"lg100", 2, true},            {"ln1", 0, true},
+        {"exp(1)", 2.71828, true},     {"abs(-3)", 3, true},          {"lg8/lg2", 3, true},
+        {"cos(sin0)", 1, true},        {"tg(sin(lg10))", 1.11894, true}, {"sin2^2", 0.826821, true},
+        {"sin2*2", 1.81859, true},     {"sincos0", 0, true},          {"SIN2", 0, true},
+        {"Sin2", 0, true},             {"y", 0, true},                {"2+zz*3", 2, true},
+        {"lg0", 0, false},             {"ln(-1)", 0, false},          {"arcsin2", 0, false},
+        {"arccos(-1.5)", 0, false},    {"arcsec0.5", 0, false},       {"arccsc0.5", 0, false},
+        {"arcctg0", 0, false},         {"ctg0", 0, false},            {"csc0", 0, false},
+        {"1+lg0", 1, false},           {"exp(1000)", 0, false},       {"sec(3.14159)", -1, true},
+    };
+    ExpectCases(cases, std::size(cases), [&](const char* t) { return Typed(t); });
+}
+
+TEST_F(Evaluation, FailuresGoOnWithTheValueThatCameOut) {
+    const Case cases[] = {
+        {"1/0", 1, false},          {"0/0", 0, false},       {"(1/0)+1", 2, false},
+        {"(-8)^(1/3)", 0, false},   {"0^(-1)", 0, false},    {"10^400", 0, false},
+        {"2^(10^400)", 1, false},   {"5*(0^(-1))", 0, false},
+    };
+    ExpectCases(cases, std::size(cases), [&](const char* t) { return Typed(t); });
+}
+
+TEST_F(Evaluation, MalformedTextsFailInsteadOfOverrunning) {
+    const std::string longSum = [] {
+        std::string s = "1";
+        for (int i = 0; i < 30; ++i)
+            s += "+1";
+        return s;
+    }();
+    const std::string thirtyTerms = longSum.substr(0, longSum.size() - 2);
+    const Case cases[] = {
+        {"1)", 0, false},
+        {"(2))", 0, false},
+        {"]+1", 0, false},
+        {"{1}}", 0, false},
+        {thirtyTerms.c_str(), 30, true},
+        {longSum.c_str(), 0, false},
+        {"10^200*10^200", 0, false}, // the second value text does not fit any more
+    };
+    ExpectCases(cases, std::size(cases), [&](const char* t) { return Typed(t); });
+    EXPECT_FALSE(Typed(std::string(256, '1')).ok);
+    EXPECT_TRUE(Typed(std::string(255, '0')).ok);
+}
+
+TEST_F(Evaluation, VariableSubstitution) {
+    EXPECT_DOUBLE_EQ(At("-x^2", 'x', 3).value, -9);
+    EXPECT_DOUBLE_EQ(At("2x", 'x', 3).value, 23);
+    EXPECT_DOUBLE_EQ(At("sinx^2", 'x', 2).value, 0.826821);
+    EXPECT_DOUBLE_EQ(At("2*sin(x)^2+1", 'x', 0.5).value, 1.459698);
+    EXPECT_DOUBLE_EQ(At("exp(1)", 'x', 5).value, 2.71828);
+    EXPECT_DOUBLE_EQ(At("tg(1)", 't', 5).value, 1.55741);
+    EXPECT_DOUBLE_EQ(At("x*x", 'x', -0.5).value, 0.25);
+    EXPECT_DOUBLE_EQ(At("x-x", 'x', -0.5).value, 0);
+    EXPECT_DOUBLE_EQ(At("x+1", 'x', 1e-17).value, 1); // written 0.00000000000000001, not 1e-17
+    EXPECT_DOUBLE_EQ(At("x", 'x', 1234567).value, 1234570);
+    EXPECT_DOUBLE_EQ(At("y+1", 'x', 4).value, 1);
+    EXPECT_DOUBLE_EQ(At("lgx", 'x', -1).value, 0);
+    EXPECT_FALSE(At("lgx", 'x', -1).ok);
+    EXPECT_FALSE(At(std::string(200, 'x'), 'x', -2.5).ok); // grows past 255 characters
+}
+
+TEST_F(Evaluation, NamedConstants) {
+    AddConstant("g", 9.8);
+    AddConstant("a", 1);
+    AddConstant("ab", 2);
+    AddConstant("max", 3);
+    const Case cases[] = {
+        {"$g*2", 19.6, true}, {"$g/2", 4.9, true}, {"$ab", 10, true},
+        {"$q+1", 1, true},    {"$max", 3, true},   {"$g$g", 9.89, true},
+    };
+    ExpectCases(cases, std::size(cases), [&](const char* t) { return Typed(t); });
+    // The variable letter inside a constant's name is replaced before the constants are.
+    EXPECT_DOUBLE_EQ(At("$max", 'x', 5).value, 0);
+}
+
+TEST_F(Evaluation, ConstantsThatCannotBeWrittenFail) {
+    AddConstant("big", 1e300);
+    EXPECT_FALSE(Typed("$big").ok);
+    EXPECT_TRUE(Typed("1").ok); // unused, it does no harm
+}
+
+TEST_F(Evaluation, UserFunctions) {
+    AddFunction("FA", "x^2+1");
+    AddFunction("FB", "FA(x)");
+    AddFunction("FC", "lgx");
+    AddFunction("FD", "FC(x)");
+    AddFunction("FE", "y^2", kFormX);
+    AddFunction("FF", "1/x");
+    AddFunction("FA", "100"); // the first record of a name wins
+    const Case cases[] = {
+        {"FA(2)", 5, true},   {"FA2", 5, true},     {"FA(3)+1", 11, true}, {"FB(-3)", 10, true},
+        {"FE(3)", 0, true},   {"FD(-1)", 0, false}, {"FD(100)", 2, true},  {"FF(0)", 1, false},
+        {"fa(2)", 0, true},   {"FA(FA(1))", 5, true}, {"FZ(2)", 0, true},
+    };
+    ExpectCases(cases, std::size(cases), [&](const char* t) { return Typed(t); });
+    EXPECT_DOUBLE_EQ(At("FB(x)", 'x', -3).value, 10);
+}
+
+TEST_F(Evaluation, RecursiveUserFunctionsFailAtOnce) {
+    AddFunction("FA", "FA(x)+1");
+    AddFunction("FB", "FC(x)");
+    AddFunction("FC", "FB(x)");
+    AddFunction("FD", "2*FD(x)");
+    const Case cases[] = {{"FA(1)", 1, false}, {"FB(1)", 0, false}, {"FD(2)", 0, false}, {"5+FA(1)", 6, false}};
+    ExpectCases(cases, std::size(cases), [&](const char* t) { return Typed(t); });
+}
+
+TEST_F(Evaluation, CallChainsDeeperThanSixteenFail) {
+    // G0 calls G1 ... up to the last, which is x+1: a chain of n calls from the page.
+    auto build = [&](int n) {
+        store.functions.Clear();
+        for (int i = 0; i < n; ++i) {
+            char name[8], text[32];
+            std::snprintf(name, sizeof name, "G%c", 'A' + i);
+            if (i + 1 < n)
+                std::snprintf(text, sizeof text, "G%c(x)", 'A' + i + 1);
+            else
+                std::snprintf(text, sizeof text, "x+1");
+            AddFunction(name, text);
+        }
+    };
+    build(16);
+    EXPECT_TRUE(Typed("GA(1)").ok);
+    EXPECT_DOUBLE_EQ(Typed("GA(1)").value, 2);
+    build(17);
+    EXPECT_FALSE(Typed("GA(1)").ok);
+}
+
+TEST_F(Evaluation, SequentialEvaluationsStartOver) {
+    EXPECT_FALSE(Typed("1/0").ok);
+    EXPECT_TRUE(Typed("1/1").ok);
+}
+
+} // namespace

@@ -1,0 +1,117 @@
+#include "expr/NumberText.h"
+
+#include "expr/ExpressionText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace {
+
+std::string ValueText(double value) {
+    char text[kWorkTextSize];
+    return WriteValueText(value, text) == 0 ? "<fails>" : text;
+}
+
+TEST(WriteValueText, IsPercentGWithoutExponent) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {0, "0"},
+        {-0.0, "-0"},
+        {0.5, "0.5"},
+        {1.0 / 3, "0.333333"},
+        {2.0 / 3, "0.666667"},
+        {123456, "123456"},
+        {999999.4, "999999"},
+        {999999.5, "1000000"},
+        {1e6, "1000000"},
+        {-2.5e6, "-2500000"},
+        {1.234567e10, "12345700000"},
+        {0.0001, "0.0001"},
+        {0.00012345678, "0.000123457"},
+        {1.5e-5, "0.000015"},
+        {-2.5e-7, "-0.00000025"},
+        {1e-10, "0.0000000001"},
+        {1e-20, "0.00000000000000000001"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ValueText(c.value), c.text) << c.value;
+}
+
+TEST(WriteValueText, FailsForTextsPastTheWorkingLengthAndNonFiniteValues) {
+    EXPECT_EQ(ValueText(1e254).size(), 255u);
+    EXPECT_EQ(ValueText(1e255), "<fails>");
+    EXPECT_EQ(ValueText(-1e254), "<fails>"); // the sign makes 256 characters
+    EXPECT_EQ(ValueText(1e-253).size(), 255u);
+    EXPECT_EQ(ValueText(1e-254), "<fails>");
+    EXPECT_EQ(ValueText(std::numeric_limits<double>::infinity()), "<fails>");
+    EXPECT_EQ(ValueText(std::nan("")), "<fails>");
+}
+
+TEST(WriteValueText, ReadsBackAsTheSameSixDigitValue) {
+    for (double v : {1e6, 1.5e-5, 123456789.0, -9.87654e-9, 3.14159e100}) {
+        char text[kWorkTextSize];
+        ASSERT_NE(WriteValueText(v, text), 0u);
+        char general[64];
+        std::snprintf(general, sizeof general, "%g", v);
+        EXPECT_EQ(ReadNumber(text), ReadNumber(general)) << text;
+    }
+}
+
+TEST(ReadNumber, FollowsTheAtofContract) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        const char* text;
+        double value;
+        int consumed;
+    } cases[] = {
+        {"2", 2, 1},
+        {"2..5", 2, 2},
+        {"3.", 3, 2},
+        {".5", 0.5, 2},
+        {"2,5", 2, 1},
+        {"-2.5*3", -2.5, 4},
+        {"+4", 4, 2},
+        {"+-4", 0, 0},
+        {"--4", 0, 0},
+        {"", 0, 0},
+        {"*2", 0, 0},
+        {"\x02" "3", 0, 0},
+        {" \t\n7", 7, 4},
+        {"1e3", 1000, 3},
+        {"1e", 1, 1},
+        {"1e+", 1, 1},
+        {"2E-2x", 0.02, 4},
+        {"0x10", 16, 4},
+        {"0x1p3", 8, 5},
+        {"0x", 0, 1},
+        {"0xg", 0, 1},
+        {"inf", inf, 3},
+        {"-Infinity", -inf, 9},
+        {"1e400", inf, 5},
+        {"-1e400", -inf, 6},
+        {"1e-400", 0, 6},
+        {"0.1", 0.1, 3},
+        {"123456789012345678901234567890", 123456789012345678901234567890.0, 30},
+    };
+    for (const auto& c : cases) {
+        const char* end = nullptr;
+        EXPECT_EQ(ReadNumber(c.text, &end), c.value) << c.text;
+        EXPECT_EQ(end - c.text, c.consumed) << c.text;
+    }
+    EXPECT_TRUE(std::isnan(ReadNumber("nan")));
+}
+
+TEST(ReplaceVariable, WritesTheValueTextForEveryOccurrence) {
+    char text[kWorkTextSize] = "x*x\x01x";
+    ASSERT_TRUE(ReplaceVariable(text, sizeof text, 'x', -3));
+    EXPECT_STREQ(text, "-3*-3\x01-3");
+    char big[kWorkTextSize] = "t";
+    EXPECT_FALSE(ReplaceVariable(big, sizeof big, 't', std::numeric_limits<double>::infinity()));
+}
+
+} // namespace
