@@ -19,32 +19,29 @@ enum class Group { None, Found, Unmatched };
 // The group to reduce next: for the kinds (), [] and {} in that order, the first closing bracket
 // of the kind and the last opening bracket of the same kind before it.
 Group FindGroup(const char* text, std::size_t& open, std::size_t& close) {
-    constexpr char kOpening[3] = {'(', '[', '{'};
-    constexpr char kClosing[3] = {')', ']', '}'};
-    long lastOpen[3] = {-1, -1, -1};
-    long groupOpen[3] = {-1, -1, -1};
-    long groupClose[3] = {-1, -1, -1};
-    for (long i = 0; text[i] != '\0'; ++i) {
-        for (int k = 0; k < 3; ++k) {
-            if (groupClose[k] >= 0)
-                continue;
-            if (text[i] == kOpening[k]) {
-                lastOpen[k] = i;
-            } else if (text[i] == kClosing[k]) {
-                groupClose[k] = i;
-                groupOpen[k] = lastOpen[k];
-            }
+    const char* firstClose[3] = {nullptr, nullptr, nullptr};
+    const char* openBefore[3] = {nullptr, nullptr, nullptr};
+    const char* lastOpen[3] = {nullptr, nullptr, nullptr};
+    for (const char* c = std::strpbrk(text, "()[]{}"); c != nullptr; c = std::strpbrk(c + 1, "()[]{}")) {
+        const int kind = *c == '(' || *c == ')' ? 0 : (*c == '[' || *c == ']' ? 1 : 2);
+        if (firstClose[kind] != nullptr)
+            continue;
+        if (*c == '(' || *c == '[' || *c == '{') {
+            lastOpen[kind] = c;
+            continue;
         }
-        if (groupClose[0] >= 0)
+        firstClose[kind] = c;
+        openBefore[kind] = lastOpen[kind];
+        if (kind == 0)
             break; // round groups come first
     }
-    for (int k = 0; k < 3; ++k) {
-        if (groupClose[k] < 0)
+    for (int kind = 0; kind < 3; ++kind) {
+        if (firstClose[kind] == nullptr)
             continue;
-        if (groupOpen[k] < 0)
+        if (openBefore[kind] == nullptr)
             return Group::Unmatched;
-        open = groupOpen[k];
-        close = groupClose[k];
+        open = openBefore[kind] - text;
+        close = firstClose[kind] - text;
         return Group::Found;
     }
     return Group::None;
@@ -61,6 +58,30 @@ bool IntegerPart(double v, double& part) {
 }
 
 void CopyText(char* to, const char* from) { std::memcpy(to, from, std::strlen(from) + 1); }
+
+// Reads the number of every piece of a text cut at two separators, as SplitAt would cut it, but
+// in place: no separator can be part of a number, so each one ends the number before it.
+// Calls use(separatorIsFirst, value) per piece, the first piece with true. False when the text
+// has more than 30 pieces (after using the first 30).
+template <typename Use>
+bool ReadPieces(std::string_view text, char first, char second, Use use) {
+    const char* const end = text.data() + text.size();
+    const char* piece = text.data();
+    bool isFirst = true;
+    for (int count = 1;; ++count) {
+        if (count > SplitPieces::kMaxPieces)
+            return false;
+        const char* numberEnd = nullptr;
+        use(isFirst, ReadNumber(piece, &numberEnd));
+        const char* c = numberEnd;
+        while (c != end && *c != first && *c != second)
+            ++c;
+        if (c == end)
+            return true;
+        isFirst = *c == first;
+        piece = c + 1;
+    }
+}
 
 } // namespace
 
@@ -120,7 +141,8 @@ bool ExpressionEvaluator::Evaluate(const char* text, double& value) {
         if (!std::isfinite(v))
             return m_success = false;
         char valueText[kWorkTextSize];
-        if (WriteValueText(v, valueText) == 0 || !ReplaceAt(work, sizeof work, open, groupLength, valueText))
+        const std::size_t valueLength = WriteValueText(v, valueText);
+        if (valueLength == 0 || !ReplaceAt(work, sizeof work, open, groupLength, {valueText, valueLength}))
             return m_success = false;
     }
 
@@ -176,24 +198,23 @@ ExpressionEvaluator::Step ExpressionEvaluator::ReduceNames(char* work) {
             while (IsArgumentChar(work[tokenEnd]))
                 ++tokenEnd;
         }
-        const double v = CallNamed(work + start, nameEnd - start, argument);
+        const double v = CallNamed(std::string_view(work + start, nameEnd - start), argument);
         char valueText[kWorkTextSize];
-        if (WriteValueText(v, valueText) == 0 ||
-            !ReplaceAt(work, kWorkTextSize, start, tokenEnd - start, valueText))
+        const std::size_t length = WriteValueText(v, valueText);
+        if (length == 0 || !ReplaceAt(work, kWorkTextSize, start, tokenEnd - start, {valueText, length}))
             return Step::Stop;
     }
 }
 
-double ExpressionEvaluator::CallNamed(const char* name, std::size_t length, double argument) {
+double ExpressionEvaluator::CallNamed(std::string_view name, double argument) {
     double v = 0.0;
-    const int builtin = FindBuiltin(name, length);
+    const int builtin = FindBuiltin(name.data(), name.size());
     if (builtin >= 0) {
         v = ApplyBuiltin(builtin, argument, m_success);
     } else {
-        const std::string_view userName(name, length);
-        if (m_functions == nullptr || m_functions->FindByName(userName) < 0)
+        if (m_functions == nullptr || m_functions->FindByName(name) < 0)
             return 0.0; // an unknown name counts 0 and is no error
-        if (!m_functions->CallUserFunction(userName, argument, m_constants, v, m_chain))
+        if (!m_functions->CallUserFunction(name, argument, m_constants, v, m_chain))
             m_success = false;
     }
     if (!std::isfinite(v)) {
@@ -203,31 +224,38 @@ double ExpressionEvaluator::CallNamed(const char* name, std::size_t length, doub
     return v;
 }
 
-ExpressionEvaluator::Step ExpressionEvaluator::WriteBack(char* work, const char* pattern, double value) {
+ExpressionEvaluator::Step ExpressionEvaluator::WriteBack(char* work, std::string_view pattern, double value) {
     char valueText[kWorkTextSize];
-    if (WriteValueText(value, valueText) == 0 || !ReplaceFirst(work, kWorkTextSize, pattern, valueText))
+    const std::size_t length = WriteValueText(value, valueText);
+    if (length == 0 || !ReplaceFirst(work, kWorkTextSize, pattern, {valueText, length}))
         return Step::Stop;
     return Step::Continue;
 }
 
+// The powers and the products are found in a copy of the text taken before their step, and each
+// is written back over its first occurrence in the text itself.
 ExpressionEvaluator::Step ExpressionEvaluator::ReducePowers(char* work) {
     if (std::strchr(work, '^') == nullptr)
         return Step::Continue;
-    char terms[kWorkTextSize];
-    CopyText(terms, work);
-    SplitPieces termPieces;
-    if (!SplitAt(terms, kPlusCode, kMinusCode, termPieces))
+    char before[kWorkTextSize];
+    CopyText(before, work);
+    SplitPieces terms;
+    if (!SplitAt(before, kPlusCode, kMinusCode, terms))
         return Step::Stop;
-    for (int t = 0; t < termPieces.count; ++t) {
+    for (int t = 0; t < terms.count; ++t) {
+        // A term without a power is left alone; had it too many factors, its product fails.
+        if (std::string_view(terms.piece[t]).find('^') == std::string_view::npos)
+            continue;
         SplitPieces factors;
-        if (!SplitAt(termPieces.piece[t], '*', '/', factors))
+        if (!SplitAt(terms.piece[t], '*', '/', factors))
             return Step::Stop;
         for (int f = 0; f < factors.count; ++f) {
-            if (std::strchr(factors.piece[f], '^') == nullptr)
+            const std::string_view factor = factors.piece[f];
+            if (factor.find('^') == std::string_view::npos)
                 continue;
             Step step = Step::Continue;
-            const double v = EvaluatePowerChain(factors.piece[f], step);
-            if (step == Step::Stop || WriteBack(work, factors.piece[f], v) == Step::Stop)
+            const double v = EvaluatePowerChain(factor, step);
+            if (step == Step::Stop || WriteBack(work, factor, v) == Step::Stop)
                 return Step::Stop;
         }
     }
@@ -237,14 +265,14 @@ ExpressionEvaluator::Step ExpressionEvaluator::ReducePowers(char* work) {
 ExpressionEvaluator::Step ExpressionEvaluator::ReduceProducts(char* work) {
     if (std::strpbrk(work, "*/") == nullptr)
         return Step::Continue;
-    char terms[kWorkTextSize];
-    CopyText(terms, work);
-    SplitPieces termPieces;
-    if (!SplitAt(terms, kPlusCode, kMinusCode, termPieces))
+    char before[kWorkTextSize];
+    CopyText(before, work);
+    SplitPieces terms;
+    if (!SplitAt(before, kPlusCode, kMinusCode, terms))
         return Step::Stop;
-    for (int t = 0; t < termPieces.count; ++t) {
-        const char* term = termPieces.piece[t];
-        if (std::strpbrk(term, "*/") == nullptr)
+    for (int t = 0; t < terms.count; ++t) {
+        const std::string_view term = terms.piece[t];
+        if (term.find_first_of("*/") == std::string_view::npos)
             continue;
         Step step = Step::Continue;
         const double v = EvaluateProduct(term, step);
@@ -254,19 +282,16 @@ ExpressionEvaluator::Step ExpressionEvaluator::ReduceProducts(char* work) {
     return Step::Continue;
 }
 
-double ExpressionEvaluator::EvaluatePowerChain(const char* factor, Step& step) {
-    char text[kWorkTextSize];
-    CopyText(text, factor);
-    SplitPieces pieces;
-    if (!SplitAt(text, '^', '^', pieces)) {
+double ExpressionEvaluator::EvaluatePowerChain(std::string_view factor, Step& step) {
+    double operand[SplitPieces::kMaxPieces];
+    int count = 0;
+    const bool fits = ReadPieces(factor, '^', '^', [&](bool, double v) { operand[count++] = v; });
+    if (!fits) {
         step = Step::Stop;
         return 0.0;
     }
-    double operand[SplitPieces::kMaxPieces];
-    for (int i = 0; i < pieces.count; ++i)
-        operand[i] = ReadNumber(pieces.piece[i]);
     // Right to left: 2^3^2 is 2^9.
-    for (int i = pieces.count - 1; i >= 1; --i) {
+    for (int i = count - 1; i >= 1; --i) {
         operand[i - 1] = std::pow(operand[i - 1], operand[i]);
         if (!std::isfinite(operand[i - 1])) {
             m_success = false;
@@ -277,44 +302,41 @@ double ExpressionEvaluator::EvaluatePowerChain(const char* factor, Step& step) {
     return operand[0];
 }
 
-double ExpressionEvaluator::EvaluateProduct(const char* term, Step& step) {
-    char text[kWorkTextSize];
-    CopyText(text, term);
-    SplitPieces pieces;
-    if (!SplitAt(text, '*', '/', pieces)) {
-        step = Step::Stop;
-        return 0.0;
-    }
-    double product = ReadNumber(pieces.piece[0]);
-    for (int i = 1; i < pieces.count; ++i) {
-        const double factor = ReadNumber(pieces.piece[i]);
-        if (pieces.flag[i - 1] == 1) {
+double ExpressionEvaluator::EvaluateProduct(std::string_view term, Step& step) {
+    double product = 0.0;
+    bool first = true;
+    bool finite = true;
+    const bool fits = ReadPieces(term, '*', '/', [&](bool multiply, double factor) {
+        if (first) {
+            product = factor;
+            first = false;
+        } else if (multiply) {
             product *= factor;
         } else if (factor == 0.0) {
             m_success = false; // division by zero is skipped: 1/0 leaves 1
-            continue;
         } else {
             product /= factor;
         }
-        if (!std::isfinite(product)) {
-            m_success = false;
-            return 0.0;
-        }
+        finite = finite && std::isfinite(product);
+    });
+    if (!fits) {
+        step = Step::Stop;
+        return 0.0;
+    }
+    if (!finite) {
+        m_success = false;
+        return 0.0;
     }
     return product;
 }
 
-double ExpressionEvaluator::EvaluateSum(const char* text, Step& step) {
-    char copy[kWorkTextSize];
-    CopyText(copy, text);
-    SplitPieces pieces;
-    if (!SplitAt(copy, kPlusCode, kMinusCode, pieces)) {
+double ExpressionEvaluator::EvaluateSum(std::string_view text, Step& step) {
+    double sum = 0.0;
+    const bool fits = ReadPieces(text, kPlusCode, kMinusCode, [&](bool add, double term) { sum += add ? term : -term; });
+    if (!fits) {
         step = Step::Stop;
         return 0.0;
     }
-    double sum = ReadNumber(pieces.piece[0]);
-    for (int i = 1; i < pieces.count; ++i)
-        sum += pieces.flag[i - 1] == 1 ? ReadNumber(pieces.piece[i]) : -ReadNumber(pieces.piece[i]);
     if (!std::isfinite(sum)) {
         m_success = false;
         return 0.0;

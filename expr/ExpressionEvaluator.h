@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 class ConstantTable;
 class FunctionGraphList;
@@ -41,11 +42,11 @@ private:
     Step ReduceNames(char* work);
     Step ReducePowers(char* work);
     Step ReduceProducts(char* work);
-    double CallNamed(const char* name, std::size_t length, double argument);
-    double EvaluatePowerChain(const char* factor, Step& step);
-    double EvaluateProduct(const char* term, Step& step);
-    double EvaluateSum(const char* text, Step& step);
-    Step WriteBack(char* work, const char* pattern, double value);
+    double CallNamed(std::string_view name, double argument);
+    double EvaluatePowerChain(std::string_view factor, Step& step);
+    double EvaluateProduct(std::string_view term, Step& step);
+    double EvaluateSum(std::string_view text, Step& step);
+    Step WriteBack(char* work, std::string_view pattern, double value);
 
     const ConstantTable* m_constants = nullptr;
     const FunctionGraphList* m_functions = nullptr;

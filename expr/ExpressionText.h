@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 // Texts of the expression language are NUL-terminated 8-bit strings, reduced in place in
 // fixed working buffers: a text and everything substituted into it holds at most 255 characters.
@@ -15,27 +16,35 @@ constexpr char kMinusCode = 0x01;
 // turns + and - into their operator codes and removes the blanks. Never lengthens the text.
 void Normalize(char* text);
 
-// Replaces the first occurrence of pattern; no change when it does not occur. Returns false
-// (text unchanged) when the result would not fit in capacity bytes including the NUL.
-bool ReplaceFirst(char* text, std::size_t capacity, const char* pattern, const char* replacement);
-
-// Replaces `length` characters at `position` by the replacement; false (unchanged) if too long.
+// Replaces `length` characters at `position` by the replacement. Returns false (text unchanged)
+// when the result would not fit in capacity bytes including the NUL.
 bool ReplaceAt(char* text, std::size_t capacity, std::size_t position, std::size_t length,
-               const char* replacement);
+               std::string_view replacement);
 
-// The same as calling ReplaceFirst until the pattern no longer occurs. False when the text
-// would grow past capacity (the text is then partly replaced). The replacement must not
-// contain the pattern.
-bool ReplaceAll(char* text, std::size_t capacity, const char* pattern, const char* replacement);
+// Replaces the first occurrence of pattern; no change when it does not occur. False (text
+// unchanged) when the result would not fit.
+bool ReplaceFirst(char* text, std::size_t capacity, std::string_view pattern, std::string_view replacement);
 
-// The pieces of a text cut in place at every occurrence of either of two separators.
+// The same as calling ReplaceFirst until the pattern no longer occurs. False when the text would
+// grow past capacity (it is then partly replaced). The replacement must not contain the pattern.
+bool ReplaceAll(char* text, std::size_t capacity, std::string_view pattern, std::string_view replacement);
+
+// The pieces of a text between the occurrences of either of two separators (one piece more
+// than separators). The pieces view the text; it is not changed.
 struct SplitPieces {
     static constexpr int kMaxPieces = 30;
+    // Plain pointers and lengths: the evaluator splits several times per evaluation and a fresh
+    // array of views would be zeroed every time.
+    struct Piece {
+        const char* data;
+        std::size_t size;
+        operator std::string_view() const { return {data, size}; }
+    };
     int count = 0;
-    char* piece[kMaxPieces];
+    Piece piece[kMaxPieces];
     // flag[i] tells the separator in front of piece i + 1: 1 the first separator, 0 the second.
     char flag[kMaxPieces];
 };
 
-// Cuts text in place; false when it would make more than 30 pieces.
-bool SplitAt(char* text, char first, char second, SplitPieces& pieces);
+// False when the text would make more than 30 pieces.
+bool SplitAt(std::string_view text, char first, char second, SplitPieces& pieces);

@@ -4,13 +4,14 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 
 namespace {
 
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) { return static_cast<unsigned char>(c - '0') < 10; }
 bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
 // Whether a number that the converter reported as out of range is too large (rather than too
@@ -50,7 +51,45 @@ bool Overflows(const char* digits, bool hex) {
 
 } // namespace
 
+// Plain decimals such as 2.37 or -0.000015 (no exponent, at most 15 digits) are read without the
+// general converter: their digits make an exact integer and the power of ten is exact too, so
+// one division gives the correctly rounded value, the same the converter gives. Returns false
+// for anything else.
+bool ReadPlainDecimal(const char* c, double& value, const char*& end) {
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    constexpr long kMaxDigits = 15;
+    if (c[0] == '0' && (c[1] | 0x20) == 'x')
+        return false;
+    std::uint64_t mantissa = 0; // wraps harmlessly past 19 digits: those are refused below
+    const char* start = c;
+    for (; IsDigit(*c); ++c)
+        mantissa = mantissa * 10 + static_cast<unsigned>(*c - '0');
+    long digits = c - start;
+    long fraction = 0;
+    if (*c == '.') {
+        const char* point = ++c;
+        for (; IsDigit(*c); ++c)
+            mantissa = mantissa * 10 + static_cast<unsigned>(*c - '0');
+        fraction = c - point;
+        digits += fraction;
+    }
+    if (digits == 0 || digits > kMaxDigits || (*c | 0x20) == 'e')
+        return false;
+    value = static_cast<double>(mantissa) / kPowersOfTen[fraction];
+    end = c;
+    return true;
+}
+
 double ReadNumber(const char* text, const char** end) {
+    // Most numbers in a reduced text are plain decimals: no blank, no sign.
+    double value = 0.0;
+    const char* plainEnd = nullptr;
+    if ((IsDigit(*text) || *text == '.') && ReadPlainDecimal(text, value, plainEnd)) {
+        if (end != nullptr)
+            *end = plainEnd;
+        return value;
+    }
     const char* c = text;
     while (IsSpace(*c))
         ++c;
@@ -63,7 +102,11 @@ double ReadNumber(const char* text, const char** end) {
     if (*c == '+' || *c == '-')
         return 0.0;
 
-    double value = 0.0;
+    if (ReadPlainDecimal(c, value, plainEnd)) {
+        if (end != nullptr)
+            *end = plainEnd;
+        return negative ? -value : value;
+    }
     const char* last = c + std::strlen(c);
     const bool hex = c[0] == '0' && (c[1] | 0x20) == 'x' &&
                      (IsHexDigit(c[2]) || (c[2] == '.' && IsHexDigit(c[3])));
@@ -79,9 +122,93 @@ double ReadNumber(const char* text, const char** end) {
     return negative ? -value : value;
 }
 
+// "%g" of values from 1e-4 up to 1e6, the ones written without an exponent, computed exactly
+// from the double's binary value: its 53-bit mantissa times a power of ten is a 128-bit integer
+// whose rounding (half to even, like printf) gives the six digits. Returns 0 outside that range
+// or when the rounded value reaches 1e6 (which "%g" writes with an exponent).
+std::size_t WriteFixedValueText(double value, char* out) {
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1e-4 && magnitude < 1e6))
+        return 0;
+    // magnitude = mantissa / 2^shift exactly; a normal double in this range has shift 34..67.
+    std::uint64_t bits;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int shift = 1075 - static_cast<int>(bits >> 52);
+    static constexpr std::uint64_t kPowersOfTen[] = {1,      10,      100,      1000,      10000,
+                                             100000, 1000000, 10000000, 100000000, 1000000000};
+    // The decimal exponent X (10^X <= magnitude < 10^(X+1)) is floor(log10(2) * binary exponent)
+    // or one more; the loop below settles which.
+    const int binaryExponent = static_cast<int>(bits >> 52) - 1023;
+    int exponent = (binaryExponent * 1233) >> 12;
+    unsigned __int128 scaled = 0;
+    std::uint64_t digits = 0;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int scale = 5 - exponent; // in 0..9 for X in -4..5
+        if (scale < 0 || scale > 9)
+            return 0;
+        scaled = static_cast<unsigned __int128>(mantissa) * kPowersOfTen[scale];
+        digits = static_cast<std::uint64_t>(scaled >> shift);
+        if (digits < 100000)
+            --exponent;
+        else if (digits >= 1000000)
+            ++exponent;
+        else
+            break;
+    }
+    if (digits < 100000 || digits >= 1000000)
+        return 0;
+    const unsigned __int128 remainder = scaled - (static_cast<unsigned __int128>(digits) << shift);
+    const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
+    if (remainder > half || (remainder == half && (digits & 1) != 0))
+        ++digits;
+    if (digits == 1000000) {
+        digits = 100000;
+        ++exponent;
+    }
+    if (exponent > 5 || exponent < -4)
+        return 0;
+
+    static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                     "8081828384858687888990919293949596979899";
+    char six[12] = {}; // six digits, and room for the block copies below
+    const auto high = static_cast<unsigned>(digits / 10000);
+    const auto low = static_cast<unsigned>(digits % 10000);
+    std::memcpy(six, kPairs + 2 * high, 2);
+    std::memcpy(six + 2, kPairs + 2 * (low / 100), 2);
+    std::memcpy(six + 4, kPairs + 2 * (low % 100), 2);
+    int significant = 6;
+    while (significant > 1 && six[significant - 1] == '0')
+        --significant;
+    // Whole blocks are copied and the pointer advanced by what counts: out has room to spare.
+    char* o = out;
+    if (value < 0)
+        *o++ = '-';
+    if (exponent >= 0) {
+        const int integerDigits = exponent + 1;
+        std::memcpy(o, six, 6);
+        o += integerDigits;
+        if (significant > integerDigits) {
+            *o++ = '.';
+            std::memcpy(o, six + integerDigits, 6);
+            o += significant - integerDigits;
+        }
+    } else {
+        std::memcpy(o, "0.000", 5);
+        o += 1 - exponent; // "0." and -X - 1 zeros
+        std::memcpy(o, six, 6);
+        o += significant;
+    }
+    *o = '\0';
+    return o - out;
+}
+
 std::size_t WriteValueText(double value, char* out) {
     if (!std::isfinite(value))
         return 0;
+    if (const std::size_t length = WriteFixedValueText(value, out))
+        return length;
     char general[32];
     const auto written =
         std::to_chars(general, general + sizeof general - 1, value, std::chars_format::general, 6);

@@ -86,10 +86,11 @@ TEST(SplitAt, CutsAtBothSeparatorsAndFlagsWhich) {
     SplitPieces pieces;
     ASSERT_TRUE(SplitAt(text, '*', '/', pieces));
     ASSERT_EQ(pieces.count, 4);
-    EXPECT_STREQ(pieces.piece[0], "1");
-    EXPECT_STREQ(pieces.piece[1], "2");
-    EXPECT_STREQ(pieces.piece[2], "3");
-    EXPECT_STREQ(pieces.piece[3], "");
+    EXPECT_EQ(std::string_view(pieces.piece[0]), "1");
+    EXPECT_EQ(std::string_view(pieces.piece[1]), "2");
+    EXPECT_EQ(std::string_view(pieces.piece[2]), "3");
+    EXPECT_EQ(std::string_view(pieces.piece[3]), "");
+    EXPECT_STREQ(text, "1*2/3*"); // the text itself stays as it was
     EXPECT_EQ(pieces.flag[0], 1);
     EXPECT_EQ(pieces.flag[1], 0);
     EXPECT_EQ(pieces.flag[2], 1);

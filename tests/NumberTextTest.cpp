@@ -5,8 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <iomanip>
 #include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -60,6 +65,40 @@ TEST(WriteValueText, ReadsBackAsTheSameSixDigitValue) {
         std::snprintf(general, sizeof general, "%g", v);
         EXPECT_EQ(ReadNumber(text), ReadNumber(general)) << text;
     }
+}
+
+// The value text is written without the C library; it must give the very characters of "%g"
+// wherever "%g" has no exponent, including the rounding of ties and near-ties.
+TEST(WriteValueText, MatchesPercentGOnMillionsOfValues) {
+    std::mt19937_64 random(42);
+    std::uniform_real_distribution<double> exponent(-6.0, 8.0);
+    std::vector<double> values;
+    for (int i = 0; i < 2000000; ++i)
+        values.push_back(std::pow(10.0, exponent(random)) * (i % 2 == 0 ? 1 : -1));
+    for (int digits = 1; digits <= 7; ++digits)
+        for (int k = -6; k <= 7; ++k)
+            for (int n = 0; n < 2000; ++n) {
+                const double tie = (n * 10 + 5) * std::pow(10.0, k - digits);
+                values.push_back(tie);
+                values.push_back(std::nextafter(tie, 0.0));
+                values.push_back(std::nextafter(tie, 1e300));
+            }
+    for (double v : {1e-4, 1e-3, 0.01, 0.1, 1.0, 10.0, 1e5, 999999.5, 999999.49999999994, 99999.95, 0.000999999,
+                     0.00099999950000000000, 9.9999949999999999e-05, 123456.5, 0.1234565})
+        for (double w : {v, std::nextafter(v, 0.0), std::nextafter(v, 1e300)})
+            values.push_back(w);
+    int mismatches = 0;
+    for (double v : values) {
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%g", v);
+        if (std::strchr(expected, 'e') != nullptr)
+            continue;
+        char text[kWorkTextSize];
+        WriteValueText(v, text);
+        if (std::strcmp(text, expected) != 0 && ++mismatches < 10)
+            ADD_FAILURE() << std::setprecision(17) << v << ": " << text << " instead of " << expected;
+    }
+    EXPECT_EQ(mismatches, 0);
 }
 
 TEST(ReadNumber, FollowsTheAtofContract) {
