@@ -5,7 +5,8 @@
 void BenchSummary::ReportRuns(const std::vector<Run>& runs) {
     for (const Run& run : runs)
         if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-            m_nanoseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+            m_nanoseconds[run.benchmark_name()] =
+                run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e9;
     ConsoleReporter::ReportRuns(runs);
 }
 

@@ -1,5 +1,6 @@
 #include "cli/EvalCommand.h"
 
+#include "cli/CliOutput.h"
 #include "expr/ExpressionText.h"
 #include "expr/NumberText.h"
 #include "model/GraphStore.h"
@@ -12,10 +13,7 @@
 
 namespace {
 
-int BadArguments(const std::string& message) {
-    std::fprintf(stderr, "orvane-cli eval: %s\n", message.c_str());
-    return 2;
-}
+int BadArguments(const std::string& message) { return Fail("eval", 2, message); }
 
 // NAME=VALUE; the value must be a whole number text.
 bool ParseConstant(std::string_view argument, NamedConstant& constant, std::string& error) {
@@ -83,10 +81,26 @@ int RunEvalCommand(int argc, char** argv) {
     const char* expression = nullptr;
     std::string error;
     bool optionsEnded = false;
+    bool workspaceSeen = false;
+    // The workspace's constants and functions come before those given with --const and --func.
+    for (int i = 0; i + 1 < argc && std::string_view(argv[i]) != "--"; ++i) {
+        if (std::string_view(argv[i]) != "--workspace")
+            continue;
+        if (store.ReadWorkspace(argv[i + 1]) == WorkspaceLoad::kMissing)
+            return Fail("eval", 1, std::string("cannot find ") + argv[i + 1]);
+        break;
+    }
     for (int i = 0; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (!optionsEnded && argument == "--") {
             optionsEnded = true;
+        } else if (!optionsEnded && argument == "--workspace") {
+            if (i + 1 == argc)
+                return BadArguments("--workspace needs a file");
+            if (workspaceSeen)
+                return BadArguments("only one --workspace can be given");
+            workspaceSeen = true;
+            ++i;
         } else if (!optionsEnded && (argument == "--const" || argument == "--func")) {
             if (i + 1 == argc)
                 return BadArguments(std::string(argument) + " needs a value");

@@ -47,3 +47,11 @@ function(orvane_add_gtest name)
     endif()
     add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
 endfunction()
+
+# nlohmann/json is header-only: Debian installs it under /usr/include, which the cross compiler
+# must not search as a whole, so the build exposes just that folder.
+set(ORVANE_JSON_INCLUDE ${CMAKE_BINARY_DIR}/third_party/include)
+file(MAKE_DIRECTORY ${ORVANE_JSON_INCLUDE})
+file(CREATE_LINK /usr/include/nlohmann ${ORVANE_JSON_INCLUDE}/nlohmann SYMBOLIC)
+add_library(orvane_json INTERFACE)
+target_include_directories(orvane_json SYSTEM INTERFACE ${ORVANE_JSON_INCLUDE})

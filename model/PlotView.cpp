@@ -1,5 +1,12 @@
 #include "model/PlotView.h"
 
+#include "mainwin/PageRequest.h"
+
+#include <bit>
+#include <cstring>
+
+static_assert(std::endian::native == std::endian::little, "the workspace file is little-endian");
+
 namespace {
 constexpr double kPresetOffset = -2.5;
 constexpr double kPresetSpeed = 5.0;
@@ -39,4 +46,40 @@ void PlotView::NextRotationPreset() {
     case 3: break;
     }
     ++m_rotationPreset;
+}
+
+void PlotView::FrameStep(const PageRequest* owner) {
+    for (int axis = 0; axis < 3; ++axis) {
+        if (view.angles[axis] >= 180.0)
+            view.angles[axis] -= 360.0;
+        view.angles[axis] += view.speeds[axis];
+    }
+    if (owner == nullptr)
+        return;
+    const double rotation[6] = {view.angles[0], view.angles[1], view.angles[2],
+                                view.speeds[0], view.speeds[1], view.speeds[2]};
+    owner->Notify(kRotationReport, rotation);
+    owner->Notify(kRangeReport, view.ranges);
+    owner->Notify(kPositionReport, view.position);
+}
+
+void PlotView::WriteState(std::uint8_t* out) const {
+    std::memcpy(out, view.position, 24);
+    std::memcpy(out + 24, view.angles, 24);
+    std::memcpy(out + 48, view.speeds, 24);
+    std::memcpy(out + 72, view.ranges, 48);
+    std::memcpy(out + 120, &view.mode, 4);
+}
+
+void PlotView::ReadState(const std::uint8_t* in) {
+    std::memcpy(view.position, in, 24);
+    std::memcpy(view.angles, in + 24, 24);
+    std::memcpy(view.speeds, in + 48, 24);
+    std::memcpy(view.ranges, in + 72, 48);
+    std::memcpy(&view.mode, in + 120, 4);
+}
+
+void PlotView::ClearRecords() {
+    m_records.clear();
+    m_records.shrink_to_fit();
 }

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+// Prints a message for the user on standard error, prefixed with the program and command, and
+// returns the exit status to give: 1 for a file that could not be used, 2 for bad arguments.
+int Fail(const char* command, int status, const std::string& message);
+
+// "%.17g" of a double, the same on every build: not-a-number is "nan" whatever its sign.
+std::string ExactNumber(double value);

@@ -1,0 +1,68 @@
+#include "model/GraphStore.h"
+
+#include "model/WorkspaceImage.h"
+
+#include <fstream>
+#include <system_error>
+
+namespace {
+
+// Writes the bytes to a temporary file, checking every step, and renames it over `file`.
+bool ReplaceFile(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes) {
+    std::filesystem::path temporary = file;
+    temporary += ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        out.close();
+        if (!out) {
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, file, error); // replaces an existing file on every target
+    if (error) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
+bool ReadFile(const std::filesystem::path& file, std::vector<std::uint8_t>& bytes) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+} // namespace
+
+bool GraphStore::SaveWorkspace(const std::filesystem::path& file) const {
+    return ReplaceFile(file, ToStoredBytes(EncodeWorkspace(*this)));
+}
+
+WorkspaceLoad GraphStore::ReadWorkspace(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return WorkspaceLoad::kMissing;
+    std::vector<std::uint8_t> stored;
+    if (!ReadFile(file, stored))
+        return WorkspaceLoad::kIncomplete;
+    const std::vector<std::uint8_t> image = FromStoredBytes(stored.data(), stored.size());
+    return DecodeWorkspace(image.data(), image.size(), *this) ? WorkspaceLoad::kComplete : WorkspaceLoad::kIncomplete;
+}
+
+WorkspaceLoad GraphStore::LoadWorkspace(const std::filesystem::path& file) {
+    const WorkspaceLoad result = ReadWorkspace(file);
+    if (result == WorkspaceLoad::kIncomplete) {
+        std::filesystem::path backup = file;
+        backup += ".bak";
+        std::error_code error;
+        std::filesystem::copy_file(file, backup, std::filesystem::copy_options::overwrite_existing, error);
+    }
+    return result;
+}

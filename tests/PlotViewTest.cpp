@@ -1,0 +1,135 @@
+#include "model/PlotView.h"
+
+#include "mainwin/PageRequest.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+struct Position {
+    double x, y, z;
+};
+
+TEST(PlotView, StartsRightHandedAtTheFirstPresets) {
+    const PlotView plot;
+    EXPECT_EQ(plot.view.mode, kRightHanded);
+    EXPECT_EQ(plot.view.position[0], 0);
+    EXPECT_EQ(plot.view.position[1], -2.5);
+    EXPECT_EQ(plot.view.position[2], 0);
+    const double speeds[3] = {0, 5, 0};
+    for (int axis = 0; axis < 3; ++axis) {
+        EXPECT_EQ(plot.view.angles[axis], 0);
+        EXPECT_EQ(plot.view.speeds[axis], speeds[axis]);
+    }
+    const double ranges[6] = {-10, 10, -10, 10, -10, 10};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(plot.view.ranges[i], ranges[i]);
+    EXPECT_TRUE(plot.Records().empty());
+}
+
+TEST(PlotView, PresetsCycle) {
+    PlotView plot;
+    const Position positions[] = {{0, 0, 0}, {-2.5, -2.5, 0}, {0, -2.5, 0}, {0, 0, 0}};
+    for (const Position& expected : positions) {
+        plot.NextPositionPreset();
+        EXPECT_EQ(plot.view.position[0], expected.x);
+        EXPECT_EQ(plot.view.position[1], expected.y);
+        EXPECT_EQ(plot.view.position[2], expected.z);
+    }
+    // Spin about x, about z, still, then about y again; every step starts from angle 0.
+    const int spinningAxis[] = {0, 2, -1, 1, 0};
+    for (int axis : spinningAxis) {
+        plot.view.angles[0] = plot.view.angles[1] = plot.view.angles[2] = 33;
+        plot.NextRotationPreset();
+        for (int a = 0; a < 3; ++a) {
+            EXPECT_EQ(plot.view.angles[a], 0);
+            EXPECT_EQ(plot.view.speeds[a], a == axis ? 5 : 0);
+        }
+    }
+    const int modes[] = {kPlane, kLeftHanded, kRightHanded, kPlane};
+    for (int mode : modes) {
+        plot.NextCoordinateMode();
+        EXPECT_EQ(plot.view.mode, mode);
+    }
+    plot.view.mode = -7; // from a hand-edited file
+    plot.NextCoordinateMode();
+    EXPECT_GE(plot.view.mode, 0);
+    EXPECT_LE(plot.view.mode, 2);
+}
+
+struct Report {
+    int code;
+    std::vector<double> values;
+};
+
+int Record(int code, const void* data, void* user) {
+    const auto* values = static_cast<const double*>(data);
+    const int count = code == kPositionReport ? 3 : 6;
+    static_cast<std::vector<Report>*>(user)->push_back({code, std::vector<double>(values, values + count)});
+    return 0;
+}
+
+TEST(PlotView, FrameStepAdvancesTheAnglesAndReportsThem) {
+    PlotView plot;
+    plot.view.angles[0] = 179;
+    plot.view.speeds[0] = 5;
+    plot.view.angles[1] = -200; // below -180 is not wrapped here
+    plot.view.speeds[1] = -1;
+    plot.view.angles[2] = 180;
+    plot.view.speeds[2] = 0;
+    std::vector<Report> reports;
+    PageRequest request;
+    request.callback = Record;
+    request.user = &reports;
+
+    plot.FrameStep(&request);
+    EXPECT_EQ(plot.view.angles[0], 184);
+    EXPECT_EQ(plot.view.angles[1], -201);
+    EXPECT_EQ(plot.view.angles[2], -180);
+    plot.FrameStep(&request);
+    EXPECT_EQ(plot.view.angles[0], -171);
+
+    ASSERT_EQ(reports.size(), 6u);
+    EXPECT_EQ(reports[0].code, kRotationReport);
+    EXPECT_EQ(reports[0].values, (std::vector<double>{184, -201, -180, 5, -1, 0}));
+    EXPECT_EQ(reports[1].code, kRangeReport);
+    EXPECT_EQ(reports[1].values, (std::vector<double>{-10, 10, -10, 10, -10, 10}));
+    EXPECT_EQ(reports[2].code, kPositionReport);
+    EXPECT_EQ(reports[2].values, (std::vector<double>{0, -2.5, 0}));
+    plot.FrameStep(nullptr); // no owner yet: nothing to report to
+}
+
+TEST(PlotView, StateBlockIsPositionRotationRangesMode) {
+    PlotView plot;
+    const double position[3] = {1, 2, 3};
+    const double rotation[6] = {4, 5, 6, 7, 8, 9};
+    const double ranges[6] = {-1, 1, -2, 2, -3, 3};
+    const std::int32_t mode = kLeftHanded;
+    std::uint8_t block[PlotView::kStateSize];
+    std::memcpy(block, position, 24);
+    std::memcpy(block + 24, rotation, 48);
+    std::memcpy(block + 72, ranges, 48);
+    std::memcpy(block + 120, &mode, 4);
+    plot.ReadState(block);
+    EXPECT_EQ(plot.view.mode, kLeftHanded);
+    EXPECT_EQ(plot.view.position[2], 3);
+    EXPECT_EQ(plot.view.angles[2], 6);
+    EXPECT_EQ(plot.view.speeds[0], 7);
+    EXPECT_EQ(plot.view.ranges[5], 3);
+    std::uint8_t written[PlotView::kStateSize];
+    plot.WriteState(written);
+    EXPECT_EQ(std::memcmp(block, written, sizeof block), 0);
+}
+
+TEST(PlotView, ClearRecordsEmptiesTheList) {
+    PlotView plot;
+    plot.AppendRecord().kind = kFunctionPlot;
+    EXPECT_EQ(plot.AppendRecord().kind, kUnsampled); // appended buffers are all zero
+    plot.ClearRecords();
+    EXPECT_TRUE(plot.Records().empty());
+}
+
+} // namespace

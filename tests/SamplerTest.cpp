@@ -1,0 +1,189 @@
+#include "mainwin/PlotRebuild.h"
+#include "model/FunctionSampler.h"
+#include "model/GraphStore.h"
+#include "model/InequalitySampler.h"
+#include "model/ParametricSampler.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+constexpr int kLast = PlotBuffer::kSampleCount - 1;
+
+std::unique_ptr<PlotBuffer> Buffer() { return std::make_unique<PlotBuffer>(); }
+
+std::unique_ptr<PlotBuffer> SampledFunction(const char* text, double lower, double upper,
+                                            std::int32_t form = kFormY, GraphStore* store = nullptr) {
+    auto buffer = Buffer();
+    SetFieldText(buffer->function.text, text);
+    buffer->function.lower = lower;
+    buffer->function.upper = upper;
+    buffer->function.form = form;
+    FunctionSampler sampler;
+    if (store != nullptr)
+        sampler.Bind(&store->constants, &store->functions);
+    sampler.SampleFunction(*buffer, 10);
+    return buffer;
+}
+
+std::unique_ptr<PlotBuffer> SampledParametric(const char* text, double lower, double upper) {
+    auto buffer = Buffer();
+    SetFieldText(buffer->parametric.text, text);
+    buffer->parametric.lower = lower;
+    buffer->parametric.upper = upper;
+    ParametricSampler sampler;
+    sampler.SampleParametric(*buffer, 10);
+    return buffer;
+}
+
+int ValidCount(const PlotBuffer& buffer) {
+    int count = 0;
+    for (std::uint8_t v : buffer.valid)
+        count += v;
+    return count;
+}
+
+TEST(SampleFunction, SpreadsTheSamplesOverTheDomain) {
+    const struct {
+        double lower, upper;
+        double first, second, last;
+    } cases[] = {
+        {-10, 10, -10, -9.99, 9.99},
+        {0, 0, -10, -9.99, 9.99}, // an empty domain takes the default half-range
+        {5, 1, 5, 4.998, 1.002},  // a reversed domain runs downwards
+        {0, 1, 0, 0.0005, 0.9995},
+    };
+    for (const auto& c : cases) {
+        const auto b = SampledFunction("x", c.lower, c.upper);
+        EXPECT_EQ(b->kind, kFunctionPlot);
+        EXPECT_DOUBLE_EQ(b->x[0], c.first);
+        EXPECT_DOUBLE_EQ(b->x[1], c.second);
+        EXPECT_DOUBLE_EQ(b->x[kLast], c.last);
+        EXPECT_EQ(ValidCount(*b), PlotBuffer::kSampleCount);
+        EXPECT_EQ(b->z[kLast], 0);
+    }
+}
+
+TEST(SampleFunction, MarksOnlyTheSamplesThatEvaluate) {
+    const auto lg = SampledFunction("lgx", -10, 10);
+    for (int i = 0; i < PlotBuffer::kSampleCount; ++i)
+        EXPECT_EQ(lg->valid[i], lg->x[i] > 0 ? 1 : 0) << lg->x[i];
+    EXPECT_DOUBLE_EQ(lg->y[kLast], 0.999565); // lg 9.99, six digits
+    const auto inverse = SampledFunction("1/x", -10, 10);
+    EXPECT_EQ(ValidCount(*inverse), PlotBuffer::kSampleCount - 1); // the middle sample is x = 0
+    EXPECT_EQ(inverse->valid[1000], 0);
+    EXPECT_EQ(inverse->y[1000], 1); // a failed output keeps what the evaluation produced
+}
+
+TEST(SampleFunction, TheXFormRunsAlongY) {
+    const auto b = SampledFunction("y^2", -10, 10, kFormX);
+    EXPECT_DOUBLE_EQ(b->y[0], -10);
+    EXPECT_DOUBLE_EQ(b->y[kLast], 9.99);
+    EXPECT_DOUBLE_EQ(b->x[0], 100);
+    EXPECT_DOUBLE_EQ(b->x[kLast], 99.8001);
+    EXPECT_EQ(std::string_view(b->function.text), "y^2");
+    const auto normalized = SampledFunction("tg(x) + 1", 0, 1);
+    EXPECT_EQ(std::string_view(normalized->function.text), "TG(x)\x02" "1"); // normalized in place
+}
+
+TEST(SampleFunction, UsesTheStoresConstantsAndFunctions) {
+    GraphStore store;
+    FunctionGraph fa{};
+    SetFieldText(fa.name, "FA");
+    SetFieldText(fa.text, "x*$k");
+    store.functions.Append(fa);
+    NamedConstant k{};
+    SetFieldText(k.name, "k");
+    k.value = 3;
+    store.constants.Append(k);
+    const auto b = SampledFunction("FA(x)+1", 0, 2, kFormY, &store);
+    EXPECT_DOUBLE_EQ(b->y[0], 1);
+    EXPECT_DOUBLE_EQ(b->y[1000], 4);
+}
+
+TEST(SampleParametric, AccumulatesTAndNeedsAllThreeExpressions) {
+    const auto circle = SampledParametric("cost&sint&0", 0, 6.28);
+    EXPECT_EQ(circle->kind, kParametricPlot);
+    EXPECT_EQ(ValidCount(*circle), PlotBuffer::kSampleCount);
+    for (int i = 0; i < PlotBuffer::kSampleCount; i += 97)
+        EXPECT_NEAR(std::hypot(circle->x[i], circle->y[i]), 1, 1e-5);
+    EXPECT_DOUBLE_EQ(circle->y[1], 0.00313999); // sin 0.00314: t advances by 0.00314
+
+    // The y expression fails for t <= 0: x keeps its value, z is not evaluated.
+    const auto partial = SampledParametric("t+1&lgt&5", -1, 1);
+    EXPECT_EQ(partial->valid[0], 0);
+    EXPECT_DOUBLE_EQ(partial->x[0], 0);
+    EXPECT_EQ(partial->z[0], 0);
+    EXPECT_EQ(partial->valid[kLast], 1);
+    EXPECT_DOUBLE_EQ(partial->z[kLast], 5);
+
+    // Hand-made texts with fewer expressions: the missing ones are empty and worth 0.
+    const auto single = SampledParametric("t", 0, 1);
+    EXPECT_EQ(ValidCount(*single), PlotBuffer::kSampleCount);
+    EXPECT_DOUBLE_EQ(single->x[kLast], 0.9995);
+    EXPECT_EQ(single->y[kLast], 0);
+    EXPECT_EQ(single->z[kLast], 0);
+
+    const auto defaults = SampledParametric("t&t&t", 0, 0);
+    EXPECT_DOUBLE_EQ(defaults->x[0], -10);
+}
+
+TEST(MarkInequality, GivesKindThreeAndNoPoint) {
+    auto b = Buffer();
+    b->inequality.precision = kPrecisionHigh;
+    InequalitySampler sampler;
+    sampler.MarkInequality(*b);
+    EXPECT_EQ(b->kind, kInequalityPlot);
+    EXPECT_EQ(ValidCount(*b), 0);
+}
+
+class Rebuild : public ::testing::Test {
+protected:
+    template <typename List>
+    void Add(List& list, const char* name, const char* text, std::int32_t hidden = 0) {
+        typename std::remove_reference_t<decltype(list[0])> record{};
+        SetFieldText(record.name, name);
+        SetFieldText(record.text, text);
+        record.hidden = hidden;
+        list.Append(record);
+    }
+    GraphStore store;
+};
+
+TEST_F(Rebuild, ListsTheShownGraphsInequalitiesFirst) {
+    Add(store.functions, "FA", "x");
+    Add(store.functions, "FB", "x", 1);
+    Add(store.functions, "FC", "x^2");
+    Add(store.parametrics, "EA", "t&t&t");
+    Add(store.inequalities, "IA", "x>y");
+    Add(store.inequalities, "IB", "x>y", 1);
+    RebuildPlot(store);
+    const auto& records = store.plot.Records();
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[0].kind, kInequalityPlot);
+    EXPECT_STREQ(records[0].inequality.name, "IA");
+    EXPECT_EQ(records[1].kind, kParametricPlot);
+    EXPECT_STREQ(records[2].function.name, "FA");
+    EXPECT_STREQ(records[3].function.name, "FC");
+    EXPECT_EQ(records.capacity(), 4u); // one allocation of exactly the buffers needed
+}
+
+TEST_F(Rebuild, HoldsCopiesUntilTheNextRebuild) {
+    Add(store.functions, "FA", "x");
+    store.functions[0].colour = 0x0000FF;
+    RebuildPlot(store);
+    store.functions[0].colour = 0x00FF00;
+    store.functions[0].hidden = 1;
+    ASSERT_EQ(store.plot.Records().size(), 1u);
+    EXPECT_EQ(store.plot.Records()[0].function.colour, 0x0000FFu);
+    RebuildPlot(store);
+    EXPECT_TRUE(store.plot.Records().empty());
+    store.functions.Clear();
+    RebuildPlot(store);
+    EXPECT_TRUE(store.plot.Records().empty());
+}
+
+} // namespace

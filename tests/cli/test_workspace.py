@@ -1,0 +1,132 @@
+"""orvane-cli wsp and sample: workspace files made from JSON, read back and sampled, on both builds."""
+import json
+import pathlib
+
+import pytest
+
+EXAMPLES = pathlib.Path(__file__).resolve().parents[2] / "examples"
+
+GRAPHS = {
+    "functions": [
+        {"name": "FA", "text": "x", "lower": 0, "upper": 0},
+        {"name": "FB", "text": "x", "lower": 5, "upper": 1},
+        {"name": "FC", "form": 1, "text": "y^2"},
+        {"name": "FD", "text": "lgx"},
+        {"name": "FH", "text": "x", "hidden": 1},
+    ],
+    "parametrics": [{"name": "EA", "text": "cost&sint&0", "lower": 0, "upper": 6.28}],
+    "inequalities": [{"name": "IA", "text": "x>y"}],
+}
+
+
+def write(cli, tmp_path, document, name="w.wsp"):
+    source = tmp_path / (name + ".json")
+    source.write_text(json.dumps(document))
+    target = tmp_path / name
+    cli.run("wsp", "write", source, target)
+    return target
+
+
+def samples(cli, workspace):
+    rows = [line.split() for line in cli.lines("sample", workspace)]
+    return [(int(k), int(i), float(x), float(y), float(z), int(v)) for k, i, x, y, z, v in rows]
+
+
+def test_an_empty_workspace_is_header_and_view_block(cli, tmp_path):
+    data = write(cli, tmp_path, {}).read_bytes()
+    assert len(data) == 68 + 124
+    assert data[:20] == b"Workspace of Orvane\0"
+    assert data[52:68] == bytes(16)
+
+
+def test_both_builds_write_the_same_bytes_and_samples(both, tmp_path):
+    documents = [json.loads(p.read_text()) for p in sorted(EXAMPLES.glob("*.json"))] + [GRAPHS]
+    for n, document in enumerate(documents):
+        files = [write(cli, tmp_path, document, f"{cli.name}{n}.wsp") for cli in both]
+        assert files[0].read_bytes() == files[1].read_bytes()
+        outputs = [cli.run("sample", files[0]).stdout for cli in both]
+        assert outputs[0] == outputs[1]
+        assert outputs[0].count(b"\n") % 2000 == 0
+
+
+def test_sampling_follows_the_graphs(cli, tmp_path):
+    rows = samples(cli, write(cli, tmp_path, GRAPHS))
+    buffers = [rows[i:i + 2000] for i in range(0, len(rows), 2000)]
+    # The inequality group first, then the equation, then the shown functions in list order.
+    assert [b[0][0] for b in buffers] == [3, 2, 1, 1, 1, 1]
+    assert all(v == 0 for *_, v in buffers[0])
+    circle = buffers[1]
+    assert all(v == 1 for *_, v in circle)
+    assert circle[1][3] == pytest.approx(0.00314, abs=1e-5)
+    empty_domain, reversed_domain, x_form, lg = buffers[2:]
+    assert (empty_domain[0][2], empty_domain[1][2], empty_domain[-1][2]) == (-10, -9.99, pytest.approx(9.99))
+    assert (reversed_domain[0][2], reversed_domain[-1][2]) == (5, pytest.approx(1.002))
+    assert (x_form[0][3], x_form[0][2], x_form[-1][2]) == (-10, 100, 99.8001)
+    assert all(v == (1 if x > 0 else 0) for _, _, x, _, _, v in lg)
+
+
+def test_dump_and_write_carry_every_byte(cli, tmp_path):
+    name = bytearray(b"\xba\xaf\xca\xfd" + bytes(6))  # a GBK name
+    text = bytearray(b"x^2" + bytes(203))
+    text[150] = 0x7A  # left after the NUL by an earlier, longer text
+    document = {
+        "functions": [{"nameBytes": name.hex(), "textBytes": text.hex(), "lower": "-inf",
+                       "upper": "nan:0100000000f8ff7f", "colour": 0x0A0D0A, "hidden": 1, "reserved": -5}],
+        "constants": [{"name": "g", "value": 9.8, "reserved": "0102030405060708"}],
+        "view": {"mode": 2, "angles": [1, 2, 3], "speeds": [0, 0, 0.5], "position": [0, 0, -30],
+                 "ranges": [-1, 1, -2, 2, -3, 3]},
+    }
+    first = write(cli, tmp_path, document, "first.wsp")
+    dumped = tmp_path / "dumped.json"
+    dumped.write_bytes(cli.run("wsp", "dump", first).stdout)
+    second = tmp_path / "second.wsp"
+    cli.run("wsp", "write", dumped, second)
+    assert first.read_bytes() == second.read_bytes()
+    again = json.loads(dumped.read_text())
+    assert again["functions"][0]["textBytes"] == text.hex()
+    assert again["functions"][0]["upper"] == "nan:0100000000f8ff7f"
+    assert again["view"]["mode"] == 2
+
+
+def test_truncated_files_sample_what_is_complete(cli, tmp_path):
+    whole = write(cli, tmp_path, GRAPHS).read_bytes()
+    cut = tmp_path / "cut.wsp"
+    cut.write_bytes(whole[:68 + 248 + 100])
+    result = cli.run("sample", cut)
+    assert b"incomplete" in result.stderr
+    assert [line.split()[0] for line in result.stdout.splitlines()] == [b"1"] * 2000  # FA alone
+    assert json.loads(cli.run("wsp", "dump", cut).stdout)["functions"][0]["name"] == "FA"
+    assert not (tmp_path / "cut.wsp.bak").exists()  # reading alone makes no copy
+
+
+def test_eval_binds_the_workspace_first(cli, tmp_path):
+    workspace = write(cli, tmp_path, {"functions": [{"name": "FA", "text": "x*2"}],
+                                      "constants": [{"name": "k", "value": 3}]})
+    assert cli.lines("eval", "--workspace", workspace, "FA($k)+1") == ["7 ok"]
+    assert cli.lines("eval", "--workspace", workspace, "--func", "FA:y=x", "FA(4)") == ["8 ok"]
+
+
+@pytest.mark.parametrize("document, message", [
+    ({"functions": [{"name": "FA", "colour_": 1}]}, "unknown field"),
+    ({"functions": [{"name": "FUNCTIONAB"}]}, "longer than 9"),
+    ({"functions": [{"name": "函数"}]}, "plain ASCII"),
+    ({"functions": [{"nameBytes": "abcd"}]}, "20 hexadecimal digits"),
+    ({"functions": [{"lower": "low"}]}, "must be a number"),
+    ({"functions": [{"hidden": 3000000000}]}, "out of range"),
+    ({"view": {"ranges": [1, 2]}}, "array of 6"),
+    ({"graphs": []}, "unknown field"),
+])
+def test_write_refuses_bad_json_with_a_message(cli, tmp_path, document, message):
+    source = tmp_path / "bad.json"
+    source.write_text(json.dumps(document, ensure_ascii=False))
+    result = cli.run("wsp", "write", source, tmp_path / "out.wsp", check=False)
+    assert result.returncode == 1
+    assert message in result.stderr.decode()
+    assert not (tmp_path / "out.wsp").exists()
+
+
+def test_missing_files_and_bad_arguments(cli, tmp_path):
+    assert cli.run("sample", tmp_path / "none.wsp", check=False).returncode == 1
+    assert cli.run("wsp", "dump", tmp_path / "none.wsp", check=False).returncode == 1
+    assert cli.run("wsp", "frob", check=False).returncode == 2
+    assert cli.run("sample", check=False).returncode == 2
