@@ -58,11 +58,13 @@ WorkspaceLoad GraphStore::ReadWorkspace(const std::filesystem::path& file) {
 
 WorkspaceLoad GraphStore::LoadWorkspace(const std::filesystem::path& file) {
     const WorkspaceLoad result = ReadWorkspace(file);
-    if (result == WorkspaceLoad::kIncomplete) {
+    // The copy goes through the same replace-by-rename as saving: copy_file does not replace an
+    // existing copy on every target.
+    std::vector<std::uint8_t> stored;
+    if (result == WorkspaceLoad::kIncomplete && ReadFile(file, stored)) {
         std::filesystem::path backup = file;
         backup += ".bak";
-        std::error_code error;
-        std::filesystem::copy_file(file, backup, std::filesystem::copy_options::overwrite_existing, error);
+        ReplaceFile(backup, stored);
     }
     return result;
 }

@@ -20,7 +20,8 @@ ORVANE_CJK_FONT="WenQuanYi Micro Hei"
 
 _wine_write_registry() {
     # regedit takes UTF-16 files; the font names of the dialogs must map to an installed CJK font,
-    # and a crashing program must not wait on a debugger dialog nobody can see.
+    # a crashing program must not wait on a debugger dialog nobody can see, and windows are not
+    # left to a window manager (without one, Wine waits two seconds whenever it hides a window).
     local reg=$1
     {
         printf '\xff\xfe'
@@ -37,6 +38,9 @@ Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]
 "ShowCrashDialog"=dword:00000000
+
+[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]
+"Managed"="N"
 REG
     } > "$reg"
 }
@@ -45,7 +49,7 @@ wine_prefix_ready() {
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
         flock 9
-        [ -f "$WINEPREFIX/.orvane-ready" ] && exit 0
+        [ -f "$WINEPREFIX/.orvane-ready-2" ] && exit 0
         echo "Creating the Wine prefix $WINEPREFIX" >&2
         rm -rf "$WINEPREFIX"
         DISPLAY= wineboot -i >/dev/null 2>&1 || true
@@ -55,7 +59,7 @@ wine_prefix_ready() {
         DISPLAY= wine regedit /S "$reg" >/dev/null 2>&1
         wineserver -w
         [ -f "$WINEPREFIX/system.reg" ] || { echo "Wine prefix creation failed" >&2; exit 1; }
-        touch "$WINEPREFIX/.orvane-ready"
+        touch "$WINEPREFIX/.orvane-ready-2"
     ) 9>"$WINEPREFIX.lock"
 }
 
