@@ -1,0 +1,114 @@
+#include "glui/PlotViewControl.h"
+
+#include "model/PlotView.h"
+
+#include <GL/gl.h>
+
+#include <cstdint>
+
+namespace {
+
+// How far in front of the eye the origin sits before the user moves it, well inside the
+// projection's depth range of 0.1 to 100.
+constexpr double kSceneDistance = 25.0;
+constexpr float kAxisFaded = 0.25f;
+
+struct AxisColour {
+    float r;
+    float g;
+    float b;
+};
+
+constexpr AxisColour kXAxisColour{1.0f, 0.0f, 0.0f};
+constexpr AxisColour kYAxisColour{0.0f, 1.0f, 0.0f};
+constexpr AxisColour kZAxisColour{0.0f, 0.0f, 1.0f};
+
+// Two segments from the origin along one axis: brightening to white towards `to`, darkening to
+// grey towards `from`, so the user tells the positive half from the negative one.
+void DrawAxis(const AxisColour& colour, int axis, double from, double to) {
+    double end[3] = {};
+    glBegin(GL_LINES);
+    glColor3f(colour.r, colour.g, colour.b);
+    glVertex3d(0.0, 0.0, 0.0);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    end[axis] = to;
+    glVertex3dv(end);
+    glColor3f(colour.r, colour.g, colour.b);
+    glVertex3d(0.0, 0.0, 0.0);
+    glColor3f(kAxisFaded, kAxisFaded, kAxisFaded);
+    end[axis] = from;
+    glVertex3dv(end);
+    glEnd();
+}
+
+// The valid samples of one buffer as the coordinate system shows them: all of them in the
+// right-handed space, only those lying exactly in the z = 0 plane in the plane system, and
+// mirrored in z in the left-handed space. Up to 52 x 2000 points go through here every frame,
+// so the mode is decided once per buffer, not per point.
+void EmitPoints(const PlotBuffer& buffer, std::int32_t mode) {
+    const double* x = buffer.x;
+    const double* y = buffer.y;
+    const double* z = buffer.z;
+    const std::uint8_t* valid = buffer.valid;
+    switch (mode) {
+    case kRightHanded:
+        for (int k = 0; k < PlotBuffer::kSampleCount; ++k)
+            if (valid[k] != 0)
+                glVertex3f(static_cast<float>(x[k]), static_cast<float>(y[k]), static_cast<float>(z[k]));
+        break;
+    case kPlane:
+        for (int k = 0; k < PlotBuffer::kSampleCount; ++k)
+            if (valid[k] != 0 && z[k] == 0.0)
+                glVertex3f(static_cast<float>(x[k]), static_cast<float>(y[k]), static_cast<float>(z[k]));
+        break;
+    case kLeftHanded:
+        for (int k = 0; k < PlotBuffer::kSampleCount; ++k)
+            if (valid[k] != 0)
+                glVertex3f(static_cast<float>(x[k]), static_cast<float>(y[k]), static_cast<float>(-z[k]));
+        break;
+    }
+}
+
+// A colour 0x00BBGGRR as OpenGL takes it.
+void ToGlColour(std::uint32_t colour, float rgb[3]) {
+    for (int channel = 0; channel < 3; ++channel)
+        rgb[channel] = static_cast<float>((colour >> (8 * channel)) & 0xFFu) / 255.0f;
+}
+
+} // namespace
+
+void PlotViewControl::Draw(int x, int y, int width, int height) {
+    const ViewState& view = m_plot.view;
+    const std::int32_t mode = view.mode;
+    Begin(x, y, width, height);
+    glTranslated(view.position[0], view.position[1], view.position[2] - kSceneDistance);
+    glRotated(view.angles[0], 1.0, 0.0, 0.0);
+    glRotated(view.angles[1], 0.0, 1.0, 0.0);
+    glRotated(view.angles[2], 0.0, 0.0, 1.0);
+
+    DrawAxis(kXAxisColour, 0, view.ranges[0], view.ranges[1]);
+    DrawAxis(kYAxisColour, 1, view.ranges[2], view.ranges[3]);
+    // The plane system has no z axis; the left-handed space draws it mirrored.
+    if (mode == kRightHanded || mode == kLeftHanded) {
+        const double sign = mode == kLeftHanded ? -1.0 : 1.0;
+        DrawAxis(kZAxisColour, 2, sign * view.ranges[4], sign * view.ranges[5]);
+    }
+    glColor3f(1.0f, 1.0f, 1.0f);
+
+    // The matrix already holds this frame's rotation, so the points turn with the axes.
+    m_plot.FrameStep(m_owner);
+
+    // A buffer of no known kind takes the colour of the one before it; black if it is first.
+    float colour[3] = {0.0f, 0.0f, 0.0f};
+    glBegin(GL_POINTS);
+    for (const PlotBuffer& buffer : m_plot.Records()) {
+        std::uint32_t graphColour = 0;
+        if (PlotColour(buffer, graphColour))
+            ToGlColour(graphColour, colour);
+        glColor3fv(colour);
+        EmitPoints(buffer, mode);
+    }
+    glEnd();
+    End();
+    glColor3f(1.0f, 1.0f, 1.0f);
+}
