@@ -3,7 +3,7 @@ SHELL := /bin/bash
 FUZZ_SECONDS ?= 60
 
 .PHONY: all deps build build-native build-windows build-fuzz test test-native test-windows test-cli \
-        test-fuzz run bench dist clean
+        test-e2e test-fuzz run bench dist clean
 
 all: build
 
@@ -25,7 +25,7 @@ build-fuzz:
 	cmake --build --preset fuzz
 
 test: deps build build-fuzz
-	$(MAKE) test-native test-windows test-cli test-fuzz
+	$(MAKE) test-native test-windows test-cli test-e2e test-fuzz
 	@echo "All tests passed."
 
 test-native:
@@ -35,7 +35,10 @@ test-windows:
 	scripts/with-display ctest --preset windows
 
 test-cli:
-	scripts/with-display /usr/bin/python3 -m pytest -q tests/cli
+	scripts/with-display /usr/bin/python3 -m pytest -q -p no:cacheprovider tests/cli
+
+test-e2e:
+	scripts/with-display /usr/bin/python3 -m pytest -q -p no:cacheprovider tests/e2e
 
 test-fuzz:
 	scripts/run-fuzzers $(FUZZ_SECONDS)
@@ -46,7 +49,7 @@ run: deps build
 bench: deps build-native
 	build/native/bench/orvane_bench
 
-dist: deps build-windows
+dist: deps build
 	scripts/dist
 
 clean:

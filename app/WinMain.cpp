@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int kWindowWidth = 800;
-constexpr int kWindowHeight = 600;
 constexpr int kColourBits = 16;
 
 } // namespace

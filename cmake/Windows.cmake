@@ -54,3 +54,10 @@ add_dependencies(orvane_resources orvane_assets)
 # The drawn files must load: sizes, layouts and determinism, checked on fresh copies.
 add_test(NAME orvane_assets_check
     COMMAND ${ORVANE_PYTHON} -B -m pytest -q -p no:cacheprovider ${PROJECT_SOURCE_DIR}/tests/res)
+
+# The program itself, in the program folder beside its Images/ and Sound/.
+add_executable(Orvane WIN32 ${ORVANE_ENTRY_SOURCES} $<TARGET_OBJECTS:orvane_resources>)
+orvane_warnings(Orvane)
+target_link_libraries(Orvane PRIVATE orvane_shell)
+set_target_properties(Orvane PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ORVANE_PROGRAM_DIR})
+add_dependencies(Orvane orvane_assets)

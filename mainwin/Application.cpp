@@ -1,0 +1,299 @@
+#include "mainwin/Application.h"
+
+#include "glui/ScreenLayout.h"
+#include "glui/Sound.h"
+#include "mainwin/GraphRows.h"
+#include "mainwin/PictureSaver.h"
+#include "mainwin/PlotRebuild.h"
+#include "mainwin/StatusTexts.h"
+#include "mainwin/ViewDrag.h"
+#include "res/resource.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+constexpr int kHelpTextCapacity = 250;
+constexpr int kColumnButtons = 7;
+constexpr int kProgressDone = 100;
+
+// The sub-menus of the menu resource.
+constexpr int kGraphMenu = 0;
+constexpr int kListMenu = 1;
+constexpr int kOtherMenu = 2;
+
+// Buttons of the columns and the top strip that do something of their own here.
+constexpr int kExitButton = 1;
+enum ListButton { kAddGraph, kModifyGraph, kHideGraph, kRemoveGraph, kClearGraphs = 6 };
+enum ControlButton { kGraphMenuButton, kCoordinateButton, kRotationButton, kPositionButton, kToolsButton,
+                     kOtherMenuButton, kConstantsButton };
+
+// The function keys act system-wide, whichever window has the focus.
+struct HotKey {
+    int id;
+    UINT key;
+};
+constexpr HotKey kHotKeys[] = {
+    {ID_SAVE_PICTURE, VK_F2},          {ID_REBUILD_PLOT, VK_F5},          {ID_NEXT_COORDINATE_MODE, VK_F6},
+    {ID_NEXT_POSITION_PRESET, VK_F7}, {ID_NEXT_ROTATION_PRESET, VK_F8},
+};
+
+constexpr const wchar_t* kSaveFailedText = L"工作区文件 Default.wsp 保存失败！";
+constexpr const wchar_t* kIncompleteText =
+    L"工作区文件 Default.wsp 不完整，只读入了其中完整的部分。\n原文件已另存为 Default.wsp.bak。";
+
+void DrawIn(ScreenArea area, auto& widget) {
+    const Viewport v = AreaViewport(area);
+    widget.Draw(v.x, v.y, v.width, v.height);
+}
+
+} // namespace
+
+Application::Application()
+    : m_plotView(m_store.plot), m_menu(LoadMenuW(m_hInstance, MAKEINTRESOURCEW(IDR_MAIN_MENU))) {
+    m_request.user = this;
+    m_request.callback = OnAppNotify;
+}
+
+Application::~Application() {
+    if (m_menu != nullptr)
+        DestroyMenu(m_menu);
+}
+
+LRESULT Application::OnCreate(HINSTANCE instance) {
+    // The child windows come first: under Wine, a window that has no child when its pixel
+    // format is set never shows GDI children afterwards.
+    m_graphList.Create(instance, m_hWnd);
+    m_labels.Create(m_hWnd);
+    for (const HotKey& hotKey : kHotKeys)
+        RegisterHotKey(m_hWnd, hotKey.id, 0, hotKey.key);
+    m_loaded = m_store.LoadWorkspace(kWorkspaceFileName);
+    FillGraphList();
+    PlotRebuild();
+    // The OpenGL state is set up by InitGL once the context exists, not here.
+    return 0;
+}
+
+bool Application::InitGL() {
+    GlWindow::InitGL();
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_TEXTURE_2D);
+    glShadeModel(GL_SMOOTH);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    m_title.LoadImages(&m_request);
+    m_guideExit.LoadImages(&m_request);
+    m_progress.LoadImages(&m_request);
+    m_listColumn.LoadImages(&m_request);
+    m_controlColumn.LoadImages(&m_request);
+    m_coordinateIcon.LoadImages(&m_request);
+    m_rotationIcon.LoadImages(&m_request);
+    m_plotView.LoadImages(&m_request);
+    m_positionIcon.LoadImages(&m_request);
+    return true;
+}
+
+bool Application::DrawScene() {
+    if (!m_loadReported) {
+        m_loadReported = true;
+        if (m_loaded == WorkspaceLoad::kIncomplete)
+            MessageBoxW(m_hWnd, kIncompleteText, L"提示", MB_OK | MB_ICONINFORMATION);
+    }
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    DrawIn(ScreenArea::GuideExit, m_guideExit);
+    DrawIn(ScreenArea::Title, m_title);
+    DrawIn(ScreenArea::Progress, m_progress);
+    DrawIn(ScreenArea::ListOperations, m_listColumn);
+    DrawIn(ScreenArea::CoordSystem, m_coordinateIcon);
+    DrawIn(ScreenArea::Position, m_positionIcon);
+    DrawIn(ScreenArea::Rotation, m_rotationIcon);
+    DrawIn(ScreenArea::Plot, m_plotView);
+    DrawIn(ScreenArea::Controls, m_controlColumn);
+    glFlush();
+    return true;
+}
+
+void Application::OnKill() {
+    m_title.ReleaseTextures();
+    m_guideExit.ReleaseTextures();
+    m_progress.ReleaseTextures();
+    m_listColumn.ReleaseTextures();
+    m_controlColumn.ReleaseTextures();
+    m_coordinateIcon.ReleaseTextures();
+    m_rotationIcon.ReleaseTextures();
+    m_store.plot.ClearRecords();
+    m_positionIcon.ReleaseTextures();
+}
+
+LRESULT Application::OnDestroy() {
+    m_graphList.Destroy();
+    m_labels.Destroy();
+    SaveWorkspaceOrSay();
+    for (const HotKey& hotKey : kHotKeys)
+        UnregisterHotKey(m_hWnd, hotKey.id);
+    return 0;
+}
+
+void Application::SaveWorkspaceOrSay() {
+    if (!m_store.SaveWorkspace(kWorkspaceFileName))
+        MessageBoxW(nullptr, kSaveFailedText, L"错误", MB_OK | MB_ICONERROR);
+}
+
+LRESULT Application::OnCtlColor(HDC dc, HWND control, int kind) {
+    if (!m_labels.IsHelpLabel(control))
+        return GlWindow::OnCtlColor(dc, control, kind);
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, RGB(255, 255, 255));
+    return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+}
+
+LRESULT Application::OnDrawItem(DRAWITEMSTRUCT* item) {
+    m_graphList.DrawRow(*item, m_store);
+    return TRUE;
+}
+
+LRESULT Application::OnMouseMove(int flags, int x, int y) {
+    m_guideExit.HitTest(x, y);
+    m_listColumn.HitTest(x, y, kColumnButtons);
+    m_controlColumn.HitTest(x, y, kColumnButtons);
+    if (Contains(AreaClientRect(ScreenArea::Plot), x, y))
+        DragView(m_store.plot.view, flags, x - m_lastMouseX, y - m_lastMouseY);
+    m_positionIcon.HitTest(x, y);
+    m_rotationIcon.HitTest(x, y);
+    m_coordinateIcon.HitTest(x, y);
+    POINT cursor;
+    GetCursorPos(&cursor);
+    ScreenToClient(m_hWnd, &cursor);
+    SetHelpText(HelpStringId(cursor.x, cursor.y));
+    m_lastMouseX = x;
+    m_lastMouseY = y;
+    return 0;
+}
+
+void Application::SetHelpText(int stringId) {
+    if (stringId == m_helpShown)
+        return; // the same text again would only make the label flicker
+    m_helpShown = stringId;
+    wchar_t text[kHelpTextCapacity] = {};
+    LoadStringW(m_hInstance, static_cast<UINT>(stringId), text, kHelpTextCapacity);
+    m_labels.ShowHelp(text);
+}
+
+LRESULT Application::OnLButtonDown(int, int x, int y) {
+    const int corner = m_guideExit.HoverIndex();
+    const int listButton = m_listColumn.HoverIndex();
+    const int controlButton = m_controlColumn.HoverIndex();
+    if (corner >= 0 || listButton >= 0 || controlButton >= 0)
+        PlaySoundFile(kClickSound);
+    if (corner == kExitButton)
+        SendMessageW(m_hWnd, WM_CLOSE, 0, 0);
+    if (listButton >= 0)
+        OnListColumnClick(listButton);
+    if (controlButton >= 0)
+        OnControlColumnClick(controlButton, x, y);
+    if (m_positionIcon.IsHovered())
+        m_store.plot.NextPositionPreset();
+    if (m_rotationIcon.IsHovered())
+        m_store.plot.NextRotationPreset();
+    if (m_coordinateIcon.IsHovered())
+        m_store.plot.NextCoordinateMode();
+    return 0;
+}
+
+void Application::OnListColumnClick(int button) {
+    switch (button) {
+    case kModifyGraph: OnCommand(ID_MODIFY_GRAPH, 0, 0); break;
+    case kHideGraph: OnCommand(ID_HIDE_GRAPH, 0, 0); break;
+    case kRemoveGraph: OnCommand(ID_REMOVE_GRAPH, 0, 0); break;
+    case kClearGraphs:
+        // The constants stay; the picture keeps the old graphs until the next rebuild.
+        m_store.functions.Clear();
+        m_store.parametrics.Clear();
+        m_store.inequalities.Clear();
+        FillGraphList();
+        break;
+    }
+}
+
+void Application::OnControlColumnClick(int button, int x, int y) {
+    switch (button) {
+    case kGraphMenuButton: PopUpMenu(kGraphMenu, x, y); break;
+    case kOtherMenuButton: PopUpMenu(kOtherMenu, x, y); break;
+    }
+}
+
+void Application::PopUpMenu(int subMenu, int x, int y) {
+    POINT at{x, y};
+    ClientToScreen(m_hWnd, &at);
+    TrackPopupMenu(GetSubMenu(m_menu, subMenu), 0, at.x, at.y, 0, m_hWnd, nullptr);
+}
+
+LRESULT Application::OnContextMenu(HWND clicked, int x, int y) {
+    if (clicked == m_graphList.Window())
+        TrackPopupMenu(GetSubMenu(m_menu, kListMenu), 0, x, y, 0, m_hWnd, nullptr);
+    return 0;
+}
+
+LRESULT Application::OnNotify(NMHDR* header) {
+    if (header->hwndFrom != m_graphList.Window() || header->code != LVN_KEYDOWN)
+        return 0;
+    switch (reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey) {
+    case VK_DELETE: OnCommand(ID_REMOVE_GRAPH, 0, 0); break;
+    case VK_F2: SaveWorkspaceOrSay(); break;
+    case VK_F4: OnCommand(ID_HIDE_GRAPH, 0, 0); break;
+    case VK_F5: PlotRebuild(); break;
+    }
+    return 0;
+}
+
+LRESULT Application::OnCommand(int id, int, LPARAM) {
+    switch (id) {
+    case ID_SAVE_PICTURE: PictureSaver::SavePlotArea(m_hWnd); break;
+    case ID_REBUILD_PLOT: PlotRebuild(); break;
+    case ID_REMOVE_GRAPH: RemoveSelectedGraph(); break;
+    case ID_HIDE_GRAPH: ToggleSelectedGraph(); break;
+    case ID_NEXT_COORDINATE_MODE: m_store.plot.NextCoordinateMode(); break;
+    case ID_NEXT_POSITION_PRESET: m_store.plot.NextPositionPreset(); break;
+    case ID_NEXT_ROTATION_PRESET: m_store.plot.NextRotationPreset(); break;
+    }
+    return 0;
+}
+
+void Application::RemoveSelectedGraph() {
+    if (RemoveGraphRow(m_store, m_graphList.SelectedRow()))
+        FillGraphList();
+}
+
+void Application::ToggleSelectedGraph() {
+    if (ToggleGraphRowHidden(m_store, m_graphList.SelectedRow()))
+        FillGraphList();
+}
+
+void Application::PlotRebuild() {
+    RebuildPlot(m_store);
+    m_progress.SetValue(kProgressDone);
+}
+
+void Application::FillGraphList() { m_graphList.Fill(m_store); }
+
+int Application::OnAppNotify(int code, const void* data, void* user) {
+    auto* application = static_cast<Application*>(user);
+    switch (code) {
+    case kGraphListsChanged: application->FillGraphList(); break;
+    case kRotationReport: application->m_labels.ShowRotation(static_cast<const double*>(data)); break;
+    case kRangeReport:
+        // The coordinate page sends the address of the request's choice; the plot view its ranges.
+        if (data == &application->m_request.coordinateChoice)
+            application->m_store.plot.view.mode = application->m_request.coordinateChoice;
+        else
+            application->m_labels.ShowRanges(static_cast<const double*>(data));
+        break;
+    case kPositionReport: application->m_labels.ShowPosition(static_cast<const double*>(data)); break;
+    }
+    return 0;
+}

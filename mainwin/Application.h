@@ -1,0 +1,78 @@
+#pragma once
+
+#include "app/GlWindow.h"
+#include "glui/ControlColumn.h"
+#include "glui/CoordSystemButton.h"
+#include "glui/GuideExitButtons.h"
+#include "glui/ListColumn.h"
+#include "glui/PlotViewControl.h"
+#include "glui/PositionButton.h"
+#include "glui/ProgressBar.h"
+#include "glui/RotationButton.h"
+#include "glui/TitleBox.h"
+#include "mainwin/GraphListPanel.h"
+#include "mainwin/PageRequest.h"
+#include "mainwin/StatusLabels.h"
+#include "model/GraphStore.h"
+
+// The main window: the OpenGL control strip and plot around the graph list and the value labels,
+// the document (the graph store, loaded at start-up and saved at exit) and the request block
+// through which pages and the plot view report back.
+class Application : public GlWindow {
+public:
+    Application();
+    ~Application() override;
+
+    // Throws the plotted buffers away and samples every shown graph again.
+    void PlotRebuild();
+    // Brings the graph list in line with the store.
+    void FillGraphList();
+    // Shows the help string in the help label.
+    void SetHelpText(int stringId);
+
+protected:
+    LRESULT OnContextMenu(HWND clicked, int x, int y) override;
+    LRESULT OnCtlColor(HDC dc, HWND control, int kind) override;
+    LRESULT OnDrawItem(DRAWITEMSTRUCT* item) override;
+    LRESULT OnDestroy() override;
+    void OnKill() override;
+    LRESULT OnLButtonDown(int flags, int x, int y) override;
+    LRESULT OnMouseMove(int flags, int x, int y) override;
+    LRESULT OnNotify(NMHDR* header) override;
+    LRESULT OnCommand(int id, int code, LPARAM lParam) override;
+    bool DrawScene() override;
+    LRESULT OnCreate(HINSTANCE instance) override;
+    bool InitGL() override;
+
+private:
+    static int OnAppNotify(int code, const void* data, void* user);
+    void SaveWorkspaceOrSay();
+    // Shows a sub-menu of the menu resource at a point of the client area.
+    void PopUpMenu(int subMenu, int x, int y);
+    void OnListColumnClick(int button);
+    void OnControlColumnClick(int button, int x, int y);
+    // Removes or hides the graph of the selected row, if a row is selected.
+    void RemoveSelectedGraph();
+    void ToggleSelectedGraph();
+
+    ControlColumn m_controlColumn;
+    PositionButton m_positionIcon;
+    PageRequest m_request;
+    GraphStore m_store;
+    PlotViewControl m_plotView;
+    CoordSystemButton m_coordinateIcon;
+    RotationButton m_rotationIcon;
+    StatusLabels m_labels;
+    ListColumn m_listColumn;
+    ProgressBar m_progress;
+    GuideExitButtons m_guideExit;
+    TitleBox m_title;
+    GraphListPanel m_graphList;
+    HMENU m_menu;
+
+    WorkspaceLoad m_loaded = WorkspaceLoad::kMissing;
+    bool m_loadReported = false;
+    int m_helpShown = 0;
+    int m_lastMouseX = 0;
+    int m_lastMouseY = 0;
+};

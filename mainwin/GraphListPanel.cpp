@@ -1,0 +1,112 @@
+#include "mainwin/GraphListPanel.h"
+
+#include "mainwin/GraphRows.h"
+#include "mainwin/RowHatching.h"
+#include "panel/GbkText.h"
+#include "res/resource.h"
+
+#include <string>
+
+namespace {
+
+constexpr COLORREF kIconMask = RGB(0, 128, 255);
+constexpr COLORREF kListText = RGB(0, 255, 0);
+constexpr COLORREF kListBackground = RGB(64, 64, 64);
+constexpr int kIconSize = 16;
+constexpr int kListWidth = 200;
+constexpr int kMaxRowText = 250;
+
+// Selects a GDI object into a device context for one scope.
+class Selection {
+public:
+    Selection(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(SelectObject(dc, object)) {}
+    ~Selection() { SelectObject(m_dc, m_previous); }
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+
+private:
+    HDC m_dc;
+    HGDIOBJ m_previous;
+};
+
+} // namespace
+
+GraphListPanel::GraphListPanel()
+    : m_list(IDC_GRAPH_LIST), m_white(CreateSolidBrush(RGB(255, 255, 255))),
+      m_paleBlue(CreateSolidBrush(RGB(224, 240, 255))), m_azure(CreateSolidBrush(RGB(0, 128, 255))),
+      m_separatorPen(CreatePen(PS_SOLID, 1, RGB(112, 165, 209))), m_hatchPen(CreatePen(PS_SOLID, 1, RGB(0, 0, 70))) {}
+
+GraphListPanel::~GraphListPanel() {
+    if (m_icons != nullptr)
+        ImageList_Destroy(m_icons);
+}
+
+void GraphListPanel::Create(HINSTANCE instance, HWND parent) {
+    m_icons = ImageList_LoadImageW(instance, MAKEINTRESOURCEW(IDB_LIST_ICONS), kIconSize, 0, kIconMask, IMAGE_BITMAP, 0);
+    m_list.CreateList(IDC_GRAPH_LIST,
+                      WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHAREIMAGELISTS | LVS_OWNERDRAWFIXED | LVS_NOSCROLL |
+                          LVS_NOCOLUMNHEADER,
+                      550, 52, kListWidth, 498, parent);
+    m_list.SetImageList(m_icons, LVSIL_SMALL);
+    m_list.SetTextColor(kListText);
+    m_list.SetTextBkColor(CLR_NONE);
+    m_list.SetBkColor(kListBackground);
+    m_list.InsertColumn(LVCF_WIDTH, 0, kListWidth, nullptr, 0, 0);
+}
+
+void GraphListPanel::Destroy() { m_list.Destroy(); }
+
+void GraphListPanel::Fill(const GraphStore& store) {
+    const int rows = GraphRowCount(store);
+    while (m_list.GetItemCount() > rows)
+        m_list.DeleteItem(m_list.GetItemCount() - 1);
+    while (m_list.GetItemCount() < rows)
+        m_list.InsertItem(LVIF_TEXT, m_list.GetItemCount(), 0, 0, 0, L"", 0, 0);
+    for (int row = 0; row < rows; ++row) {
+        m_list.SetItemText(row, 0, GbkToWide(GraphRowText(store, row)).c_str());
+        m_list.SetItemImage(row, GraphRowKindOf(store, row));
+    }
+}
+
+int GraphListPanel::SelectedRow() const { return m_list.GetSelectionMark(); }
+
+void GraphListPanel::DrawRow(const DRAWITEMSTRUCT& item, const GraphStore& store) const {
+    const HDC dc = item.hDC;
+    const RECT& r = item.rcItem;
+    const int row = static_cast<int>(item.itemID);
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+
+    LVITEMW record = {};
+    record.mask = LVIF_IMAGE;
+    record.iItem = row;
+    ListView_GetItem(m_list.Window(), &record);
+    wchar_t text[kMaxRowText + 1] = {};
+    m_list.GetItemText(row, 0, text, kMaxRowText + 1);
+
+    const GdiObject<HBRUSH> swatch(CreateSolidBrush(GraphRowColour(store, row)));
+    const RECT swatchRect{0, r.top, kIconSize, r.bottom - 1};
+    FillRect(dc, &swatchRect, swatch.Get());
+    const RECT background{r.left + kIconSize, r.top, r.right, r.bottom};
+    FillRect(dc, &background, selected ? m_azure.Get() : (row % 2 == 0 ? m_white.Get() : m_paleBlue.Get()));
+    {
+        const Selection pen(dc, m_separatorPen.Get());
+        MoveToEx(dc, 0, r.bottom - 1, nullptr);
+        LineTo(dc, kListWidth, r.bottom - 1);
+    }
+
+    // Dark text on the light rows, white on the selection, with the row showing through.
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, selected ? RGB(255, 255, 255) : RGB(0, 0, 0));
+    RECT textRect{r.left + kRowTextIndent, r.top, r.right, r.bottom};
+    DrawTextW(dc, text, -1, &textRect, DT_SINGLELINE | DT_VCENTER);
+
+    const std::size_t length = wcslen(text);
+    if (length > 0 && text[length - 1] == L'&') {
+        const Selection pen(dc, m_hatchPen.Get());
+        for (const LineSegment& line : RowHatching(r.left, r.right, r.top, r.bottom, row)) {
+            MoveToEx(dc, line.x1, line.y1, nullptr);
+            LineTo(dc, line.x2, line.y2);
+        }
+    }
+    ImageList_Draw(m_icons, record.iImage, dc, r.left + kIconSize, r.top, selected ? ILD_SELECTED : ILD_NORMAL);
+}

@@ -1,0 +1,195 @@
+"""Drives the real Orvane.exe under Wine on the test display, as a user would: starts it in a
+folder of its own, moves and clicks the mouse, presses keys, takes screenshots, ends it."""
+import json
+import math
+import os
+import pathlib
+import shutil
+import struct
+import subprocess
+import time
+
+from PIL import Image
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+PROGRAM = ROOT / "build/windows/Orvane"
+CLI = ROOT / "build/native/orvane-cli"
+PLOT = (0, 50, 500, 500)  # the plot area in client pixels: left, top, width, height
+
+
+def xdotool(*args, check=True):
+    result = subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True, timeout=30)
+    if check and result.returncode != 0:
+        raise RuntimeError(f"xdotool {args}: {result.stderr}")
+    return result.stdout.split()
+
+
+def screen():
+    """The whole screen as an RGB image, read from the XWD file Xvfb keeps current."""
+    data = pathlib.Path(os.environ["ORVANE_FRAMEBUFFER"]).read_bytes()
+    fields = struct.unpack(">25I", data[:100])
+    header_size, width, height = fields[0], fields[4], fields[5]
+    bits_per_pixel, bytes_per_line, colours = fields[11], fields[12], fields[19]
+    assert bits_per_pixel == 32, "the test display is 24-bit colour in 32-bit pixels"
+    pixels = data[header_size + 12 * colours:]
+    return Image.frombuffer("RGB", (width, height), pixels, "raw", "BGRX", bytes_per_line, 1).copy()
+
+
+def write_workspace(path, document):
+    """A workspace file made from JSON by the command-line tool."""
+    source = path.with_suffix(".json")
+    source.write_text(json.dumps(document))
+    subprocess.run([str(CLI), "wsp", "write", str(source), str(path)], check=True)
+    source.unlink()
+
+
+def read_workspace(path):
+    result = subprocess.run([str(CLI), "wsp", "dump", str(path)], capture_output=True, check=True)
+    return json.loads(result.stdout)
+
+
+def project(point, view):
+    """The client pixel where the plot view draws a scene point, for a view given as in the
+    workspace JSON: the window's 45 degree perspective squeezed into the 500 x 500 plot."""
+    x, y, z = point
+    ax, ay, az = (math.radians(a) for a in view["angles"])
+    # Rotations about z, then y, then x (the last one given is applied first), then the origin.
+    x, y = x * math.cos(az) - y * math.sin(az), x * math.sin(az) + y * math.cos(az)
+    x, z = x * math.cos(ay) + z * math.sin(ay), -x * math.sin(ay) + z * math.cos(ay)
+    y, z = y * math.cos(ax) - z * math.sin(ax), y * math.sin(ax) + z * math.cos(ax)
+    px, py, pz = view["position"]
+    x, y, z = x + px, y + py, z + pz - 25
+    focal = 1 / math.tan(math.radians(22.5))
+    ndc_x = focal / (800 / 600) * x / -z
+    ndc_y = focal * y / -z
+    left, top, width, height = PLOT
+    return left + (ndc_x + 1) / 2 * width, top + height - (ndc_y + 1) / 2 * height
+
+
+def near(image, at, colour, radius=2, tolerance=40):
+    """Whether a pixel of about that colour lies within radius pixels of a client point."""
+    cx, cy = round(at[0]), round(at[1])
+    for y in range(cy - radius, cy + radius + 1):
+        for x in range(cx - radius, cx + radius + 1):
+            if 0 <= x < image.width and 0 <= y < image.height:
+                pixel = image.getpixel((x, y))
+                if all(abs(p - c) <= tolerance for p, c in zip(pixel, colour)):
+                    return True
+    return False
+
+
+def mean_colour(image, box):
+    region = image.crop(box)
+    count = region.width * region.height
+    sums = [0, 0, 0]
+    for pixel in region.getdata():
+        for i in range(3):
+            sums[i] += pixel[i]
+    return [s / count for s in sums]
+
+
+class Orvane:
+    """One run of the program in its own folder, which holds Default.wsp and what it saves."""
+
+    def __init__(self, folder, workspace=None, images=True):
+        self.folder = pathlib.Path(folder)
+        self.folder.mkdir(parents=True, exist_ok=True)
+        shutil.copy(PROGRAM / "Orvane.exe", self.folder)
+        shutil.copytree(PROGRAM / "Sound", self.folder / "Sound", dirs_exist_ok=True)
+        if images:
+            shutil.copytree(PROGRAM / "Images", self.folder / "Images", dirs_exist_ok=True)
+        if workspace is not None:
+            write_workspace(self.folder / "Default.wsp", workspace)
+        self.process = None
+        self.window = None
+
+    def start(self, timeout=40):
+        self.process = subprocess.Popen(["wine", "Orvane.exe"], cwd=self.folder, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            windows = xdotool("search", "--name", "^Orvane$", check=False)
+            if windows:
+                self.window = windows[0]
+                break
+            assert self.process.poll() is None, "Orvane ended before showing its window"
+            time.sleep(0.2)
+        assert self.window, "Orvane did not show its window"
+        # The first frames draw the plot and the control strip.
+        self.wait_for(lambda shot: shot.getpixel((525, 560)) != (0, 0, 0), "the first frame")
+        return self
+
+    def wait_for(self, condition, what, timeout=20):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if condition(self.screenshot()):
+                return
+            time.sleep(0.2)
+        raise AssertionError(f"waited in vain for {what}")
+
+    def screenshot(self):
+        return screen().crop((0, 0, 800, 600))
+
+    def move(self, x, y):
+        xdotool("mousemove", x, y)
+        time.sleep(0.15)
+
+    def drag(self, path, buttons):
+        """Moves along the points with the given mouse buttons (1 left, 3 right) held down."""
+        self.move(*path[0])
+        for button in buttons:
+            xdotool("mousedown", button)
+        for x, y in path[1:]:
+            xdotool("mousemove", x, y)
+            time.sleep(0.05)
+        for button in reversed(buttons):
+            xdotool("mouseup", button)
+        time.sleep(0.2)
+
+    def click(self, x, y, button=1):
+        self.move(x, y)
+        xdotool("click", button)
+        time.sleep(0.3)
+
+    def key(self, name):
+        """A key pressed over the plot, with the main window focused."""
+        self.move(250, 300)
+        xdotool("windowfocus", "--sync", self.window, check=False)
+        xdotool("key", name)
+        time.sleep(0.3)
+
+    def xkey(self, name):
+        """A key to whatever has the keyboard now (the graph list, a menu, a message box)."""
+        xdotool("key", name)
+        time.sleep(0.3)
+
+    def windows_named(self, name):
+        return xdotool("search", "--name", name, check=False)
+
+    def quit(self, timeout=20):
+        """Holds Escape over the plot until the program ends; it saves Default.wsp on its way out."""
+        self.move(250, 300)
+        xdotool("windowfocus", "--sync", self.window, check=False)
+        xdotool("keydown", "Escape")
+        try:
+            self.process.wait(timeout=timeout)
+        finally:
+            xdotool("keyup", "Escape", check=False)
+        return self.process.returncode
+
+    def close(self, timeout=20):
+        """Clicks the exit button of the top strip; the program saves Default.wsp as it ends."""
+        self.click(765, 25)
+        self.process.wait(timeout=timeout)
+        return self.process.returncode
+
+    def running(self):
+        return self.process.poll() is None
+
+    def kill(self):
+        if self.process is not None and self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+
+    def saved_workspace(self):
+        return read_workspace(self.folder / "Default.wsp")
