@@ -9,7 +9,7 @@ if(ORVANE_SHELL_SOURCES)
     target_compile_definitions(orvane_shell PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 endif()
 
-if(ORVANE_SHELL_TEST_SOURCES)
+if(ORVANE_SHELL_TEST_SOURCES AND ORVANE_TESTS)
     orvane_add_gtest(orvane_shell_tests ${ORVANE_SHELL_TEST_SOURCES})
     target_link_libraries(orvane_shell_tests PRIVATE orvane_shell)
 endif()

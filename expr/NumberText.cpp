@@ -49,7 +49,6 @@ bool Overflows(const char* digits, bool hex) {
     return order > 0;
 }
 
-} // namespace
 
 // Plain decimals such as 2.37 or -0.000015 (no exponent, at most 15 digits) are read without the
 // general converter: their digits make an exact integer and the power of ten is exact too, so
@@ -80,6 +79,8 @@ bool ReadPlainDecimal(const char* c, double& value, const char*& end) {
     end = c;
     return true;
 }
+
+} // namespace
 
 double ReadNumber(const char* text, const char** end) {
     // Most numbers in a reduced text are plain decimals: no blank, no sign.
@@ -122,8 +123,34 @@ double ReadNumber(const char* text, const char** end) {
     return negative ? -value : value;
 }
 
+namespace {
+
+// An unsigned 128-bit number, enough for a 53-bit mantissa times a power of ten up to 10^9.
+struct Wide {
+    std::uint64_t high;
+    std::uint64_t low;
+
+    static Wide Product(std::uint64_t a, std::uint32_t b) {
+        const std::uint64_t lowPart = (a & 0xFFFFFFFFu) * b;
+        const std::uint64_t highPart = (a >> 32) * b;
+        const std::uint64_t low = lowPart + (highPart << 32);
+        return {(highPart >> 32) + (low < lowPart ? 1 : 0), low};
+    }
+    // Bits shift and up (shift from 1 to 127), as a 64-bit number: the caller knows they fit.
+    std::uint64_t ShiftedRight(int shift) const {
+        return shift >= 64 ? high >> (shift - 64) : (high << (64 - shift)) | (low >> shift);
+    }
+    bool Bit(int index) const { return ((index >= 64 ? high >> (index - 64) : low >> index) & 1) != 0; }
+    // Whether any bit below index is set.
+    bool AnyBelow(int index) const {
+        if (index >= 64)
+            return low != 0 || (index > 64 && (high & ((std::uint64_t{1} << (index - 64)) - 1)) != 0);
+        return (low & ((std::uint64_t{1} << index) - 1)) != 0;
+    }
+};
+
 // "%g" of values from 1e-4 up to 1e6, the ones written without an exponent, computed exactly
-// from the double's binary value: its 53-bit mantissa times a power of ten is a 128-bit integer
+// from the double's binary value: its 53-bit mantissa times a power of ten is a wide integer
 // whose rounding (half to even, like printf) gives the six digits. Returns 0 outside that range
 // or when the rounded value reaches 1e6 (which "%g" writes with an exponent).
 std::size_t WriteFixedValueText(double value, char* out) {
@@ -135,20 +162,20 @@ std::size_t WriteFixedValueText(double value, char* out) {
     std::memcpy(&bits, &magnitude, sizeof bits);
     const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
     const int shift = 1075 - static_cast<int>(bits >> 52);
-    static constexpr std::uint64_t kPowersOfTen[] = {1,      10,      100,      1000,      10000,
-                                             100000, 1000000, 10000000, 100000000, 1000000000};
+    static constexpr std::uint32_t kPowersOfTen[] = {1,      10,      100,      1000,      10000,
+                                                     100000, 1000000, 10000000, 100000000, 1000000000};
     // The decimal exponent X (10^X <= magnitude < 10^(X+1)) is floor(log10(2) * binary exponent)
     // or one more; the loop below settles which.
     const int binaryExponent = static_cast<int>(bits >> 52) - 1023;
     int exponent = (binaryExponent * 1233) >> 12;
-    unsigned __int128 scaled = 0;
+    Wide scaled{0, 0};
     std::uint64_t digits = 0;
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int scale = 5 - exponent; // in 0..9 for X in -4..5
         if (scale < 0 || scale > 9)
             return 0;
-        scaled = static_cast<unsigned __int128>(mantissa) * kPowersOfTen[scale];
-        digits = static_cast<std::uint64_t>(scaled >> shift);
+        scaled = Wide::Product(mantissa, kPowersOfTen[scale]);
+        digits = scaled.ShiftedRight(shift);
         if (digits < 100000)
             --exponent;
         else if (digits >= 1000000)
@@ -158,9 +185,11 @@ std::size_t WriteFixedValueText(double value, char* out) {
     }
     if (digits < 100000 || digits >= 1000000)
         return 0;
-    const unsigned __int128 remainder = scaled - (static_cast<unsigned __int128>(digits) << shift);
-    const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
-    if (remainder > half || (remainder == half && (digits & 1) != 0))
+    // The part shifted out is more than a half when its top bit and any other is set, a half
+    // when only its top bit is; a half rounds to the even neighbour.
+    const bool halfOrMore = scaled.Bit(shift - 1);
+    const bool moreThanHalf = halfOrMore && scaled.AnyBelow(shift - 1);
+    if (moreThanHalf || (halfOrMore && (digits & 1) != 0))
         ++digits;
     if (digits == 1000000) {
         digits = 100000;
@@ -203,6 +232,8 @@ std::size_t WriteFixedValueText(double value, char* out) {
     *o = '\0';
     return o - out;
 }
+
+} // namespace
 
 std::size_t WriteValueText(double value, char* out) {
     if (!std::isfinite(value))
