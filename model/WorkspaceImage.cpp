@@ -8,8 +8,9 @@
 namespace {
 
 void Append(std::vector<std::uint8_t>& image, const void* data, std::size_t size) {
-    const auto* bytes = static_cast<const std::uint8_t*>(data);
-    image.insert(image.end(), bytes, bytes + size);
+    const std::size_t at = image.size();
+    image.resize(at + size);
+    std::memcpy(image.data() + at, data, size);
 }
 
 template <typename List>
