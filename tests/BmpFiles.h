@@ -1,6 +1,9 @@
 #pragma once
 
-// Hand-written BMP files shared by the image tests, and little-endian helpers to vary them.
+// Hand-written BMP files shared by the image tests, and little-endian helpers to vary them. The
+// files are written in groups of fields: the file header (14 bytes); the info header's size, width,
+// height, planes, bits per pixel and compression (20 bytes); its image size, resolutions, colours
+// used and colours important (20 bytes); the colour table; the pixel rows.
 
 #include <cstddef>
 #include <cstdint>
@@ -22,12 +25,6 @@ inline Bytes WithU32(Bytes bytes, std::size_t at, std::uint32_t value) {
     return bytes;
 }
 
-inline Bytes WithU16(Bytes bytes, std::size_t at, std::uint16_t value) {
-    bytes.at(at) = static_cast<std::uint8_t>(value);
-    bytes.at(at + 1) = static_cast<std::uint8_t>(value >> 8);
-    return bytes;
-}
-
 inline Bytes Truncated(Bytes bytes, std::size_t size) {
     bytes.resize(size);
     return bytes;
@@ -43,10 +40,6 @@ inline Bytes Palette(int n, int entrySize) {
     }
     return table;
 }
-
-// The files below are written in groups of fields: the file header (14 bytes); the info header's
-// size, width, height, planes, bits per pixel and compression (20 bytes); its image size,
-// resolutions, colours used and colours important (20 bytes); the colour table; the pixel rows.
 
 // 3 × 2 pixels at 1 bit with the file header: rows 101 and 010 over a two-entry palette.
 inline Bytes OneBitFile() {

@@ -1,4 +1,7 @@
+// The image parser: DibFile checks a BMP file before GDI sees it, and CopyDibSection turns GDI's
+// 24-bit rows into the RGB rows OpenGL takes.
 #include "glui/DibFile.h"
+#include "glui/DibImage.h"
 
 #include "tests/BmpFiles.h"
 
@@ -10,158 +13,116 @@ namespace {
 
 using Status = DibFile::Status;
 
-// The normalised header expected in the source header block.
-Bytes Header40(std::int32_t width, std::int32_t height, std::uint16_t bitCount, std::uint32_t compression,
-               std::uint32_t imageSize, std::uint32_t used, std::uint32_t important) {
+// The 40-byte info header that starts the normalised block (one plane, resolutions 0).
+Bytes Header40(std::int64_t width, std::int64_t height, std::int64_t bitCount, std::int64_t compression,
+               std::int64_t imageSize, std::int64_t used, std::int64_t important) {
     Bytes header(40, 0);
-    header = WithU32(header, 0, 40);
-    header = WithU32(header, 4, static_cast<std::uint32_t>(width));
-    header = WithU32(header, 8, static_cast<std::uint32_t>(height));
-    header = WithU16(header, 12, 1);
-    header = WithU16(header, 14, bitCount);
-    header = WithU32(header, 16, compression);
-    header = WithU32(header, 20, imageSize);
-    header = WithU32(header, 32, used);
-    return WithU32(header, 36, important);
+    const std::int64_t fields[][2] = {
+        {0, 40},           {4, width},      {8, height}, {12, 1 + (bitCount << 16)},
+        {16, compression}, {20, imageSize}, {32, used},  {36, important}};
+    for (const auto& [at, value] : fields)
+        header = WithU32(header, static_cast<std::size_t>(at), static_cast<std::uint32_t>(value));
+    return header;
 }
 
-const Bytes kSpare = {0, 0, 0, 0};
-
-TEST(DibFile, NormalisesTheHeaderAndFindsThePixels) {
-    const Bytes twoEntries = {0x11, 0x22, 0x33, 0, 0x44, 0x55, 0x66, 0};
-    // The image size and the colours used are filled in; the resolutions are kept.
-    const Bytes oneBitBlock = Join({{40, 0, 0, 0, 3, 0, 0, 0, 2, 0, 0, 0, 1, 0, 1, 0, 0, 0, 0, 0},
-                                    {2, 0, 0, 0, 0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0},
-                                    {0x10, 0x20, 0x30, 0, 0xA0, 0xB0, 0xC0, 0},
-                                    kSpare});
+// The block GDI is handed holds the header with the image size and colours used filled in, the
+// bit-field masks, the colour table in 4-byte entries, and 4 spare bytes.
+TEST(DibFile, AcceptsEveryLayoutAndNormalisesItsHeader) {
+    const Bytes twoEntries = {0x11, 0x22, 0x33, 0, 0x44, 0x55, 0x66, 0}, spare = {0, 0, 0, 0};
+    const Bytes oneBit = Join({WithU32(WithU32(Header40(3, 2, 1, 0, 2, 2, 0), 24, 0xB13), 28, 0xB13),
+                               {0x10, 0x20, 0x30, 0, 0xA0, 0xB0, 0xC0, 0},
+                               spare});
+    const Bytes rle = Join({Header40(2, 2, 8, 1, 8, 2, 0), twoEntries, spare});
+    const Bytes masks = {0, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0};
     const struct {
         const char* name;
         Bytes file;
-        std::int32_t width;
-        std::int32_t height;
-        std::uint32_t colours;
         std::size_t pixelOffset;
         Bytes block;
     } cases[] = {
-        {"1 bit, file header", OneBitFile(), 3, 2, 2, 62, oneBitBlock},
-        {"1 bit, pixels past a gap at the file header's offset",
-         Join({WithU32(Truncated(OneBitFile(), 62), 10, 66),
-               {0xEE, 0xEE, 0xEE, 0xEE},
-               {0xA0, 0, 0, 0, 0x40, 0, 0, 0}}),
-         3, 2, 2, 66, oneBitBlock},
-        {"4 bits, 12-byte header, file header", Os2FourBitFile(), 2, 2, 16, 74,
-         Join({Header40(2, 2, 4, 0, 2, 16, 16), Palette(16, 4), kSpare})},
-        {"8 bits, 12-byte header, no file header", Os2EightBitDib(), 4, 1, 256, 780,
-         Join({Header40(4, 1, 8, 0, 4, 256, 256), Palette(256, 4), kSpare})},
-        {"24 bits, width 5, no file header", TrueColourWidth5Dib(), 5, 2, 0, 40,
-         Join({Header40(5, 2, 24, 0, 30, 0, 0), kSpare})},
-        {"colours used overrides the depth", TwoColourDib(2), 2, 1, 2, 48,
-         Join({Header40(2, 1, 8, 0, 2, 2, 0), twoEntries, kSpare})},
-        {"colours used kept to its low 16 bits", TwoColourDib(0x10002), 2, 1, 2, 48,
-         Join({Header40(2, 1, 8, 0, 2, 2, 0), twoEntries, kSpare})},
-        {"colours used with zero low 16 bits counts by depth",
-         Join({Truncated(TwoColourDib(0x10000), 40), Palette(256, 4), {1, 0, 0, 0}}), 2, 1, 256, 1064,
-         Join({Header40(2, 1, 8, 0, 2, 256, 0), Palette(256, 4), kSpare})},
-        {"top-down", TopDownDib(), 1, -2, 0, 40, Join({Header40(1, -2, 24, 0, 6, 0, 0), kSpare})},
-        {"bit fields: masks copied, pixels after them", BitFieldsDib(), 2, 1, 0, 52,
-         Join({Header40(2, 1, 16, 3, 4, 0, 0), {0, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0}, kSpare})},
-        {"run-length encoded, image size kept", Rle8File(), 2, 2, 2, 62,
-         Join({Header40(2, 2, 8, 1, 8, 2, 0), twoEntries, kSpare})},
+        {"1 bit, file header", OneBitFile(), 62, oneBit},
+        {"pixels at the file header's offset", Join({WithU32(OneBitFile(), 10, 66), spare}), 66, oneBit},
+        {"4 bits, 12-byte header, file header", Os2FourBitFile(), 74,
+         Join({Header40(2, 2, 4, 0, 2, 16, 16), Palette(16, 4), spare})},
+        {"8 bits, 12-byte header", Os2EightBitDib(), 780,
+         Join({Header40(4, 1, 8, 0, 4, 256, 256), Palette(256, 4), spare})},
+        {"24 bits, width 5", TrueColourWidth5Dib(), 40, Join({Header40(5, 2, 24, 0, 30, 0, 0), spare})},
+        {"colours used, low 16 bits", TwoColourDib(0x10002), 48,
+         Join({Header40(2, 1, 8, 0, 2, 2, 0), twoEntries, spare})},
+        {"top-down", TopDownDib(), 40, Join({Header40(1, -2, 24, 0, 6, 0, 0), spare})},
+        {"bit fields", BitFieldsDib(), 52, Join({Header40(2, 1, 16, 3, 4, 0, 0), masks, spare})},
+        {"run-length", Rle8File(), 62, rle},
+        // 21844 pixels of 3 bytes fill a 65532-byte row; 65536 such rows stay below 2^32 bytes.
+        {"largest section", WithU32(WithU32(Rle8File(), 18, 21844), 22, 65536), 62,
+         WithU32(WithU32(rle, 4, 21844), 8, 65536)},
     };
     for (const auto& c : cases) {
         DibFile dib;
         ASSERT_EQ(dib.Parse(c.file.data(), c.file.size()), Status::Ok) << c.name;
-        EXPECT_EQ(dib.Width(), c.width) << c.name;
-        EXPECT_EQ(dib.Height(), c.height) << c.name;
-        EXPECT_EQ(dib.ColourCount(), c.colours) << c.name;
         EXPECT_EQ(dib.PixelOffset(), c.pixelOffset) << c.name;
-        EXPECT_EQ(dib.Pixels(), c.file.data() + c.pixelOffset) << c.name;
         EXPECT_EQ(dib.SourceHeader(), c.block) << c.name;
     }
 }
 
-TEST(DibFile, RejectsHeadersItCannotRead) {
+TEST(DibFile, RejectsWhatDoesNotFitTheFile) {
+    using enum Status;
     const Bytes padded = Join({OneBitFile(), Bytes(100, 0)});
     const struct {
         const char* name;
         Bytes file;
+        Status status;
     } cases[] = {
-        {"empty", {}},
-        {"one byte", {'B'}},
-        {"file header cut", Truncated(OneBitFile(), 13)},
-        {"header size cut", Truncated(OneBitFile(), 17)},
-        {"info header cut", Truncated(OneBitFile(), 53)},
-        {"12-byte header cut", Truncated(Os2EightBitDib(), 11)},
-        {"header size 108", WithU32(padded, 14, 108)},
-        {"header size 124", WithU32(padded, 14, 124)},
-        {"header size 64", WithU32(padded, 14, 64)},
-        {"header size 0", WithU32(padded, 14, 0)},
-        {"headerless size 108", WithU32(Join({TrueColourWidth5Dib(), Bytes(100, 0)}), 0, 108)},
-        {"palette past the end", Truncated(OneBitFile(), 61)},
-        {"3-byte palette past the end", Truncated(Os2FourBitFile(), 73)},
-        {"256-entry palette past the end", Truncated(Os2EightBitDib(), 779)},
-        {"colours used past the end", WithU32(OneBitFile(), 46, 0xFFFF)},
-        {"bit-field masks past the end", Truncated(BitFieldsDib(), 51)},
+        {"empty", {}, UnknownFormat},
+        {"file header cut", Truncated(OneBitFile(), 13), UnknownFormat},
+        {"header size cut", Truncated(OneBitFile(), 17), UnknownFormat},
+        {"info header cut", Truncated(OneBitFile(), 53), UnknownFormat},
+        {"header size 108", WithU32(padded, 14, 108), UnknownFormat},
+        {"header size 124", WithU32(padded, 14, 124), UnknownFormat},
+        {"palette past the end", Truncated(OneBitFile(), 61), UnknownFormat},
+        {"3-byte palette past the end", Truncated(Os2EightBitDib(), 779), UnknownFormat},
+        {"colours used past the end", WithU32(OneBitFile(), 46, 0xFFFF), UnknownFormat},
+        {"bit-field masks past the end", Truncated(BitFieldsDib(), 51), UnknownFormat},
+        {"pixel offset past the end", WithU32(OneBitFile(), 10, 0xFFFFFFFF), BadPixelData},
+        {"last row's padding missing", Truncated(OneBitFile(), 69), BadPixelData},
+        {"top-down, a row missing", Truncated(TopDownDib(), 44), BadPixelData},
+        {"run-length image size past the end", WithU32(Rle8File(), 34, 9), BadPixelData},
+        {"width 0", WithU32(OneBitFile(), 18, 0), BadPixelData},
+        {"width -1", WithU32(OneBitFile(), 18, 0xFFFFFFFF), BadPixelData},
+        {"height 0", WithU32(OneBitFile(), 22, 0), BadPixelData},
+        {"height -2^31", WithU32(OneBitFile(), 22, 0x80000000), BadPixelData},
+        {"2 bits per pixel", WithU32(OneBitFile(), 28, 2), BadPixelData},
+        {"12-byte header, 65535 × 65535", WithU32(Os2FourBitFile(), 18, 0xFFFFFFFF), BadPixelData},
+        {"24-bit section past 32 bits", WithU32(WithU32(TrueColourWidth5Dib(), 4, 1 << 30), 8, 4),
+         BadPixelData},
+        {"run-length section past 32 bits", WithU32(WithU32(Rle8File(), 18, 21845), 22, 65536), BadPixelData},
     };
     for (const auto& c : cases) {
         DibFile dib;
-        EXPECT_EQ(dib.Parse(c.file.data(), c.file.size()), Status::UnknownFormat) << c.name;
+        EXPECT_EQ(dib.Parse(c.file.data(), c.file.size()), c.status) << c.name;
     }
 }
 
-TEST(DibFile, RejectsPixelDataThatDoesNotFit) {
+// 0xEE marks the padding that brings each section row to a multiple of 4 bytes.
+TEST(CopyDibSection, SwapsToRgbAndDropsTheRowPadding) {
     const struct {
-        const char* name;
-        Bytes file;
+        std::int32_t width;
+        Bytes section, rgb;
     } cases[] = {
-        {"pixel offset at the end", WithU32(OneBitFile(), 10, 70)},
-        {"pixel offset far past the end", WithU32(OneBitFile(), 10, 0xFFFFFFFF)},
-        {"last row's padding missing", Truncated(OneBitFile(), 69)},
-        {"width 5 missing its last padding byte", Truncated(TrueColourWidth5Dib(), 71)},
-        {"12-byte header, one pixel missing", Truncated(Os2EightBitDib(), 783)},
-        {"top-down, one row missing", Truncated(TopDownDib(), 44)},
-        {"bit fields, one pixel missing", Truncated(BitFieldsDib(), 54)},
-        {"width 0", WithU32(OneBitFile(), 18, 0)},
-        {"negative width", WithU32(OneBitFile(), 18, 0xFFFFFFFD)},
-        {"height 0", WithU32(OneBitFile(), 22, 0)},
-        {"height -2^31", WithU32(OneBitFile(), 22, 0x80000000)},
-        {"12-byte header, width 0", WithU16(Os2FourBitFile(), 18, 0)},
-        {"2 bits per pixel", WithU16(OneBitFile(), 28, 2)},
-        {"0 bits per pixel", WithU16(OneBitFile(), 28, 0)},
-        {"7 bits per pixel", WithU16(OneBitFile(), 28, 7)},
-        {"width × height × 3 overflows",
-         WithU32(WithU32(TrueColourWidth5Dib(), 4, 0x7FFFFFFF), 8, 0x7FFFFFFF)},
-        {"width × height × 3 past 32 bits", WithU32(WithU32(TrueColourWidth5Dib(), 4, 0x40000000), 8, 4)},
-        {"12-byte header, 65535 × 65535", WithU16(WithU16(Os2FourBitFile(), 18, 0xFFFF), 20, 0xFFFF)},
-        {"run-length image size past the end", WithU32(Rle8File(), 34, 9)},
-        {"run-length pixel offset at the end", WithU32(Rle8File(), 10, 70)},
-        {"run-length section past 32 bits", WithU32(WithU32(Rle8File(), 18, 21845), 22, 65536)},
-        {"run-length width × height × 3 overflows",
-         WithU32(WithU32(Rle8File(), 18, 0x7FFFFFFF), 22, 0x7FFFFFFF)},
+        {1, {1, 2, 3, 0xEE, 4, 5, 6, 0xEE}, {3, 2, 1, 6, 5, 4}},
+        {2,
+         {1, 2, 3, 4, 5, 6, 0xEE, 0xEE, 7, 8, 9, 10, 11, 12, 0xEE, 0xEE},
+         {3, 2, 1, 6, 5, 4, 9, 8, 7, 12, 11, 10}},
+        {4,
+         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24},
+         {3, 2, 1, 6, 5, 4, 9, 8, 7, 12, 11, 10, 15, 14, 13, 18, 17, 16, 21, 20, 19, 24, 23, 22}},
     };
     for (const auto& c : cases) {
-        DibFile dib;
-        EXPECT_EQ(dib.Parse(c.file.data(), c.file.size()), Status::BadPixelData) << c.name;
+        const DibImageHolder image = CopyDibSection(c.section.data(), c.width, 2);
+        ASSERT_NE(image, nullptr) << c.width;
+        EXPECT_EQ(image->width, c.width);
+        EXPECT_EQ(image->height, 2);
+        EXPECT_EQ(Bytes(image->pixels, image->pixels + c.rgb.size()), c.rgb) << c.width;
     }
-}
-
-TEST(DibFile, AcceptsTheLargestSectionThatFits) {
-    // 21844 pixels of 3 bytes fill a 65532-byte row exactly; 65536 of them stay below 2^32 bytes.
-    const Bytes file = WithU32(WithU32(Rle8File(), 18, 21844), 22, 65536);
-    DibFile dib;
-    EXPECT_EQ(dib.Parse(file.data(), file.size()), Status::Ok);
-    EXPECT_EQ(dib.Width(), 21844);
-    EXPECT_EQ(dib.Height(), 65536);
-}
-
-TEST(DibFile, ParsesAgainAfterARejection) {
-    DibFile dib;
-    const Bytes bad = Truncated(OneBitFile(), 61);
-    ASSERT_EQ(dib.Parse(bad.data(), bad.size()), Status::UnknownFormat);
-    EXPECT_TRUE(dib.SourceHeader().empty());
-    const Bytes good = TrueColourWidth5Dib();
-    ASSERT_EQ(dib.Parse(good.data(), good.size()), Status::Ok);
-    EXPECT_EQ(dib.SourceHeader(), Join({Header40(5, 2, 24, 0, 30, 0, 0), kSpare}));
 }
 
 } // namespace

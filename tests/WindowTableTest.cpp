@@ -6,38 +6,29 @@
 
 namespace {
 
-// Handles stand for window handles; objects are named by letters, '-' for none.
-struct Object {
-    char name;
-};
-
-char NameOf(const Object* object) {
-    return object != nullptr ? object->name : '-';
-}
-
+// '+' adds the pair (handle, object) and '-' removes the handle's first pair; then come the objects
+// found for handles 1, 2 and 3 ('-' for none). A later pair of a handle is hidden by the first
+// until that is removed, and the pairs after a removed one stay reachable once shifted down.
 TEST(WindowTable, FindsTheFirstPairOfAHandleAfterEveryAddAndRemove) {
-    Object a{'a'}, b{'b'}, c{'c'};
+    char a = 'a', b = 'b', c = 'c';
     const struct {
-        char operation; // '+' adds (handle, object), '-' removes the handle's first pair
+        char operation;
         int handle;
-        Object* object;
-        const char* found; // the objects found for handles 1, 2 and 3 afterwards
-    } steps[] = {
-        {'-', 1, nullptr, "---"}, {'+', 1, &a, "a--"},      {'+', 2, &b, "ab-"},
-        {'+', 1, &c, "ab-"}, // a later pair of the same handle is hidden by the first
-        {'+', 3, &c, "abc"},      {'-', 1, nullptr, "cbc"}, // removing the first pair uncovers the second
-        {'-', 2, nullptr, "c-c"}, // the pairs after it stay reachable once shifted down
-        {'-', 2, nullptr, "c-c"}, {'-', 1, nullptr, "--c"}, {'+', 2, &a, "-ac"},
-        {'-', 3, nullptr, "-a-"},
+        char* object;
+        const char* found;
+    } steps[] = {{'-', 1, nullptr, "---"}, {'+', 1, &a, "a--"},      {'+', 2, &b, "ab-"},
+                 {'+', 1, &c, "ab-"},      {'+', 3, &c, "abc"},      {'-', 1, nullptr, "cbc"},
+                 {'-', 2, nullptr, "c-c"}, {'-', 2, nullptr, "c-c"}, {'-', 1, nullptr, "--c"}};
+    WindowTable<int, char> table;
+    const auto found = [&table](int handle) {
+        return table.Find(handle) != nullptr ? *table.Find(handle) : '-';
     };
-    WindowTable<int, Object> table;
     for (const auto& step : steps) {
         if (step.operation == '+')
             table.Add(step.handle, step.object);
         else
             table.Remove(step.handle);
-        const std::string found{NameOf(table.Find(1)), NameOf(table.Find(2)), NameOf(table.Find(3))};
-        EXPECT_EQ(found, step.found) << step.operation << step.handle;
+        EXPECT_EQ((std::string{found(1), found(2), found(3)}), step.found) << step.operation << step.handle;
     }
 }
 
