@@ -1,16 +1,12 @@
 #include "tests/GlTestContext.h"
 
+#include "app/ShowMessageBox.h"
 #include "glui/ScreenLayout.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include <cstdlib>
 #include <vector>
-
-namespace {
-constexpr const wchar_t* kClassName = L"OrvaneGlTestContext";
-} // namespace
 
 bool operator==(const Rgb& a, const Rgb& b) {
     return std::abs(a.r - b.r) <= 6 && std::abs(a.g - b.g) <= 6 && std::abs(a.b - b.b) <= 6;
@@ -20,51 +16,44 @@ void PrintTo(const Rgb& c, std::ostream* out) {
     *out << "rgb(" << c.r << ", " << c.g << ", " << c.b << ")";
 }
 
+namespace {
+
+// What the application's InitGL adds to the base's.
+class DrawingWindow : public GlWindow {
+protected:
+    bool InitGL() override {
+        GlWindow::InitGL();
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glEnable(GL_TEXTURE_2D);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1); // for the read-back
+        return true;
+    }
+};
+
+int NoBox(const wchar_t*, const wchar_t*, unsigned int) {
+    return IDOK;
+}
+MessageBoxFunction s_previousBox = nullptr;
+
+} // namespace
+
 void MainWindowDrawingTest::SetUpTestSuite() {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSW windowClass{};
-    windowClass.style = CS_OWNDC;
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kClassName;
-    RegisterClassW(&windowClass);
-    s_window = CreateWindowExW(0, kClassName, L"", WS_POPUP, 0, 0, kWindowWidth, kWindowHeight, nullptr,
-                               nullptr, instance, nullptr);
-    s_dc = GetDC(s_window);
-    PIXELFORMATDESCRIPTOR format{};
-    format.nSize = sizeof format;
-    format.nVersion = 1;
-    format.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-    format.iPixelType = PFD_TYPE_RGBA;
-    format.cColorBits = 24;
-    format.cDepthBits = 16;
-    SetPixelFormat(s_dc, ChoosePixelFormat(s_dc, &format), &format);
-    s_context = wglCreateContext(s_dc);
-    if (s_context == nullptr || !wglMakeCurrent(s_dc, s_context))
-        return;
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glViewport(0, 0, kWindowWidth, kWindowHeight);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(45.0, static_cast<double>(kWindowWidth) / kWindowHeight, 0.1, 100.0);
-    glMatrixMode(GL_MODELVIEW);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_TEXTURE_2D);
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LEQUAL);
+    s_previousBox = ReplaceMessageBox(NoBox); // a failure must not wait for a click
+    s_window = std::make_unique<DrawingWindow>();
+    if (!s_window->CreateGLWindow("OrvaneDrawingTest", "", kWindowWidth, kWindowHeight, 24, false))
+        s_window.reset();
 }
 
 void MainWindowDrawingTest::TearDownTestSuite() {
-    wglMakeCurrent(nullptr, nullptr);
-    wglDeleteContext(s_context);
-    ReleaseDC(s_window, s_dc);
-    DestroyWindow(s_window);
-    UnregisterClassW(kClassName, GetModuleHandleW(nullptr));
+    if (s_window != nullptr)
+        s_window->DestroyGLWindow();
+    s_window.reset();
+    ReplaceMessageBox(s_previousBox);
 }
 
 void MainWindowDrawingTest::SetUp() {
-    ASSERT_TRUE(s_context != nullptr && wglGetCurrentContext() == s_context) << "no OpenGL context";
+    ASSERT_NE(s_window, nullptr) << "no OpenGL window";
     Clear({0, 0, 0});
 }
 

@@ -2,10 +2,11 @@
 
 // The drawing tests' OpenGL context and the read-back of what was drawn.
 
+#include "app/GlWindow.h"
+
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
+#include <memory>
 #include <ostream>
 
 struct Rgb {
@@ -17,9 +18,10 @@ struct Rgb {
 bool operator==(const Rgb& a, const Rgb& b);
 void PrintTo(const Rgb& c, std::ostream* out);
 
-// Base of the drawing tests: a hidden 800 x 600 window whose context is current for the suite,
-// in the state the main window sets up before drawing (its 45-degree perspective over the whole
-// window, blending, texturing and the depth test), cleared to black before each test.
+// Base of the drawing tests: an 800 x 600 window made as the main window is, whose context is
+// current for the suite in the state the main window sets up before drawing (its 45-degree
+// perspective over the whole window, blending, texturing and the depth test), cleared to black
+// before each test.
 class MainWindowDrawingTest : public ::testing::Test {
 public:
     static void Clear(const Rgb& background); // colour and depth; resets the modelview matrix
@@ -34,7 +36,5 @@ protected:
     void SetUp() override;
 
 private:
-    static inline HWND s_window = nullptr;
-    static inline HDC s_dc = nullptr;
-    static inline HGLRC s_context = nullptr;
+    static inline std::unique_ptr<GlWindow> s_window;
 };

@@ -26,9 +26,13 @@ protected:
     INT_PTR OnCommand(int id, int code, LPARAM lParam) override {
         return Log("OnCommand", {id, code, lParam});
     }
-    INT_PTR OnClose(INT_PTR result) override { return Log("OnClose", {result}) + PanelPage::OnClose(result); }
+    INT_PTR OnClose(INT_PTR result) override {
+        Log("OnClose", {result});
+        return PanelPage::OnClose(result);
+    }
     INT_PTR OnInitDialog(LPARAM parameter) override {
-        return Log("OnInitDialog", {parameter}) + PanelPage::OnInitDialog(parameter);
+        Log("OnInitDialog", {parameter});
+        return PanelPage::OnInitDialog(parameter);
     }
 
 private:
