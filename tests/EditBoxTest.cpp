@@ -22,7 +22,6 @@ TEST(EditBox, TypedAndPastedTextStopsAtTheLimitInUtf16CharactersAndTheProgramsTe
         // Not the two bytes each takes in a GBK record.
         {5, L"函数函数函数", L"", L"函数函数函"},
         {5, L"ab", L"函数函数", L"ab函数函"},
-        {3, L"", L"sin(x)", L"sin"},
     };
     wchar_t text[64];
     for (const auto& c : cases) {

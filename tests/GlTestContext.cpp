@@ -71,17 +71,14 @@ Rgb MainWindowDrawingTest::PixelAt(int x, int y) {
 }
 
 void MainWindowDrawingTest::ExpectStateRestored() {
-    GLfloat colour[4] = {};
+    GLfloat colour[4] = {}, matrix[16] = {};
+    GLint texture = -1, depth = 0;
     glGetFloatv(GL_CURRENT_COLOR, colour);
-    EXPECT_EQ(std::vector<GLfloat>(colour, colour + 3), std::vector<GLfloat>(3, 1.0f));
-    GLint texture = -1;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
-    EXPECT_EQ(texture, 0);
-    GLint depth = 0;
     glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
-    EXPECT_EQ(depth, 1);
-    GLfloat matrix[16] = {};
     glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
+    EXPECT_EQ(std::vector<GLfloat>(colour, colour + 3), std::vector<GLfloat>(3, 1.0f));
+    EXPECT_EQ(std::vector<GLint>({texture, depth}), std::vector<GLint>({0, 1}));
     EXPECT_EQ(std::vector<GLfloat>(matrix, matrix + 16),
               std::vector<GLfloat>({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}));
 }
