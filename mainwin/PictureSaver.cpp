@@ -14,8 +14,6 @@ namespace {
 constexpr const wchar_t* kSavedSuffix = L" 保存完毕!";
 constexpr const wchar_t* kSaveFailedText = L"异常错误导致保存失败！";
 
-void ShowSaveFailed() { MessageBoxW(GetActiveWindow(), kSaveFailedText, L"错误", MB_OK | MB_ICONSTOP); }
-
 bool WriteAll(HANDLE file, const void* data, DWORD size) {
     DWORD written = 0;
     return WriteFile(file, data, size, &written, nullptr) && written == size;
@@ -62,7 +60,7 @@ HBITMAP PictureSaver::CaptureScreen(RECT rect) {
     return bitmap;
 }
 
-bool PictureSaver::WriteBitmap(HBITMAP bitmap, const wchar_t* fileName) {
+PictureSaver::Written PictureSaver::WriteBitmap(HBITMAP bitmap, const wchar_t* fileName) {
     BITMAP dimensions = {};
     GetObjectW(bitmap, sizeof dimensions, &dimensions);
     const auto headers = BmpHeaders(dimensions.bmWidth, dimensions.bmHeight);
@@ -74,27 +72,23 @@ bool PictureSaver::WriteBitmap(HBITMAP bitmap, const wchar_t* fileName) {
     try {
         pixels.resize(static_cast<std::size_t>(BmpRowSize(info.biWidth)) * static_cast<std::size_t>(info.biHeight));
     } catch (const std::bad_alloc&) {
-        ShowSaveFailed();
-        return false;
+        return Written::kFailed;
     }
-    if (!ReadPixels(bitmap, info, pixels)) {
-        ShowSaveFailed();
-        return false;
-    }
+    if (!ReadPixels(bitmap, info, pixels))
+        return Written::kFailed;
 
     const HANDLE file = CreateFileW(fileName, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE)
-        return false;
+        return Written::kNotCreated;
     const bool written = WriteAll(file, headers.data(), static_cast<DWORD>(headers.size())) &&
                          WriteAll(file, pixels.data(), static_cast<DWORD>(pixels.size()));
     const bool closed = CloseHandle(file) != 0;
     if (!written || !closed) {
         DeleteFileW(fileName);
-        ShowSaveFailed();
-        return false;
+        return Written::kFailed;
     }
-    return true;
+    return Written::kDone;
 }
 
 void PictureSaver::SavePlotArea(HWND mainWindow) {
@@ -110,7 +104,14 @@ void PictureSaver::SavePlotArea(HWND mainWindow) {
     GetLocalTime(&now);
     const std::string name = PictureFileName(now.wHour, now.wMinute, now.wSecond);
     const std::wstring wideName(name.begin(), name.end());
-    if (!WriteBitmap(bitmap.Get(), wideName.c_str()))
-        return;
-    MessageBoxW(mainWindow, (wideName + kSavedSuffix).c_str(), L"OK", MB_OK | MB_ICONINFORMATION);
+    switch (WriteBitmap(bitmap.Get(), wideName.c_str())) {
+    case Written::kDone:
+        MessageBoxW(mainWindow, (wideName + kSavedSuffix).c_str(), L"OK", MB_OK | MB_ICONINFORMATION);
+        break;
+    case Written::kFailed:
+        MessageBoxW(GetActiveWindow(), kSaveFailedText, L"错误", MB_OK | MB_ICONSTOP);
+        break;
+    case Written::kNotCreated:
+        break;
+    }
 }

@@ -2,7 +2,6 @@
 program keeps: dragging the view, the graph list's menu and keys, the columns' buttons, and
 saving the picture."""
 import datetime
-import pathlib
 import time
 
 import pytest
@@ -150,3 +149,17 @@ def test_f2_saves_the_plot_area_as_a_picture(orvane):
     assert list(picture.getdata()) == list(screen_before.getdata())
     run.xkey("Return")
     run.quit()
+
+
+def test_a_picture_that_cannot_be_made_shows_nothing(orvane):
+    run = orvane(workspace()).start()
+    # Folders stand where the pictures of the next seconds would go.
+    now = datetime.datetime.now()
+    for second in range(-2, 12):
+        name = (now + datetime.timedelta(seconds=second)).strftime("%H_%M_%S.bmp")
+        (run.folder / name).mkdir(exist_ok=True)
+    run.key("F2")
+    time.sleep(1)
+    assert not run.windows_named("^OK$") and not run.windows_named("^错误$")
+    assert not [p for p in run.folder.glob("*.bmp") if p.is_file()]
+    assert run.quit() == 0
