@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -58,33 +59,20 @@ TEST(CreateDefault, FillsTheDefaultsOfEachKind) {
     GraphStore store;
     FunctionGraph f;
     ASSERT_TRUE(store.functions.CreateDefault(f, kFormX));
-    EXPECT_STREQ(f.name, "FA");
-    EXPECT_EQ(f.text[0], '\0');
-    EXPECT_EQ(f.lower, -10);
-    EXPECT_EQ(f.upper, 10);
-    EXPECT_EQ(f.form, kFormX);
-    EXPECT_EQ(f.hidden, 0);
-    EXPECT_EQ(f.reserved, 0);
-    EXPECT_EQ(f.colour >> 24, 0u);
-
+    EXPECT_EQ(FieldText(f.name), "FA");
+    EXPECT_EQ((std::tuple{f.text[0], f.lower, f.upper, f.form, f.hidden, f.reserved}),
+              (std::tuple{'\0', -10.0, 10.0, kFormX, 0, 0}));
     ParametricGraph p;
     ASSERT_TRUE(store.parametrics.CreateDefault(p, 2));
-    EXPECT_STREQ(p.name, "EA");
-    EXPECT_EQ(p.lower, -10);
-    EXPECT_EQ(p.upper, 10);
-    EXPECT_EQ(p.creatorKind, 2);
-    EXPECT_EQ(p.colour >> 24, 0u);
-
+    EXPECT_EQ(FieldText(p.name), "EA");
+    EXPECT_EQ((std::tuple{p.lower, p.upper, p.creatorKind, p.hidden}), (std::tuple{-10.0, 10.0, 2, 0}));
     InequalityGroup g;
     ASSERT_TRUE(store.inequalities.CreateDefault(g));
-    EXPECT_STREQ(g.name, "IA");
-    EXPECT_EQ(g.xLower, -10);
-    EXPECT_EQ(g.xUpper, 10);
-    EXPECT_EQ(g.yLower, -10);
-    EXPECT_EQ(g.yUpper, 10);
-    EXPECT_EQ(g.precision, kPrecisionMedium);
-    EXPECT_EQ(g.hidden, 0);
-    EXPECT_EQ(g.colour >> 24, 0u);
+    EXPECT_EQ(FieldText(g.name), "IA");
+    EXPECT_EQ((std::tuple{g.xLower, g.xUpper, g.yLower, g.yUpper, g.precision, g.hidden}),
+              (std::tuple{-10.0, 10.0, -10.0, 10.0, kPrecisionMedium, 0}));
+    // Random colours, with the high byte clear.
+    EXPECT_EQ((f.colour | p.colour | g.colour) >> 24, 0u);
 }
 
 TEST(CreateDefault, LeavesAZeroRecordWhenNoNameIsFree) {
@@ -146,21 +134,6 @@ TEST(FindByName, IsExactAndTakesTheFirst) {
     EXPECT_EQ(functions.FindByName("fb"), -1);
     EXPECT_EQ(functions.FindByName("F"), -1);
     EXPECT_EQ(functions.FindByName("FAB"), -1);
-}
-
-TEST(CallUserFunction, EvaluatesTheNamedFunctionAtTheArgument) {
-    GraphStore store;
-    store.functions.Append(Named<FunctionGraph>("FA", "x^2+$c"));
-    NamedConstant c{};
-    SetFieldText(c.name, "c");
-    c.value = 1;
-    store.constants.Append(c);
-    double value = 0;
-    EXPECT_TRUE(store.functions.CallUserFunction("FA", 2, &store.constants, value));
-    EXPECT_EQ(value, 5);
-    EXPECT_TRUE(store.functions.CallUserFunction("FA", 2, nullptr, value));
-    EXPECT_EQ(value, 4); // $c unknown: the stray '$' and the name c count 0
-    EXPECT_FALSE(store.functions.CallUserFunction("FQ", 2, nullptr, value));
 }
 
 } // namespace

@@ -18,9 +18,4 @@ TEST(FieldText, StopsAtTheNulOrTheEndOfTheField) {
     EXPECT_EQ(FieldText(name), "ABCDEFGHI");
 }
 
-TEST(RandomColour, LeavesTheHighByteZero) {
-    for (int i = 0; i < 200; ++i)
-        EXPECT_EQ(RandomColour() & 0xFF000000u, 0u);
-}
-
 } // namespace
