@@ -6,13 +6,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <functional>
+#include <algorithm>
 #include <string>
 
 namespace {
 
-struct Result {
+struct Case {
+    std::string text;
     double value;
     bool ok;
 };
@@ -35,43 +35,30 @@ protected:
         store.constants.Append(c);
     }
 
-    // As typed on the expression page: normalized, no variable replaced.
-    Result Typed(const std::string& typed) {
+    // As a page evaluates a typed text: normalized and, when a letter is given, with that
+    // variable replaced by the value, as a sampler does.
+    Case Evaluate(const std::string& typed, char letter = 0, double v = 0) {
         std::string text = typed;
+        text.resize(std::max(typed.size() + 1, kWorkTextSize)); // longer texts stay whole
         Normalize(text.data());
-        Result r{};
-        r.ok = evaluator.Evaluate(text.c_str(), r.value);
-        return r;
+        if (letter != 0 && !ReplaceVariable(text.data(), kWorkTextSize, letter, v))
+            return {typed, 0, false};
+        Case result{typed, 0, false};
+        result.ok = evaluator.Evaluate(text.c_str(), result.value);
+        return result;
     }
-    // As a sampler does: normalized, then the variable letter replaced by the value.
-    Result At(const std::string& typed, char letter, double v) {
-        char text[kWorkTextSize];
-        std::snprintf(text, sizeof text, "%s", typed.c_str());
-        Normalize(text);
-        Result r{};
-        if (!ReplaceVariable(text, sizeof text, letter, v))
-            return {0, false};
-        r.ok = evaluator.Evaluate(text, r.value);
-        return r;
+    template <std::size_t N>
+    void Check(const Case (&cases)[N]) {
+        for (const Case& c : cases) {
+            const Case r = Evaluate(c.text);
+            EXPECT_DOUBLE_EQ(r.value, c.value) << c.text;
+            EXPECT_EQ(r.ok, c.ok) << c.text;
+        }
     }
 
     GraphStore store;
     ExpressionEvaluator evaluator;
 };
-
-struct Case {
-    const char* text;
-    double value;
-    bool ok;
-};
-
-void ExpectCases(const Case* cases, std::size_t count, const std::function<Result(const char*)>& run) {
-    for (std::size_t i = 0; i < count; ++i) {
-        const Result r = run(cases[i].text);
-        EXPECT_DOUBLE_EQ(r.value, cases[i].value) << cases[i].text;
-        EXPECT_EQ(r.ok, cases[i].ok) << cases[i].text;
-    }
-}
 
 TEST_F(Evaluation, Arithmetic) {
     const Case cases[] = {
@@ -85,7 +72,7 @@ TEST_F(Evaluation, Arithmetic) {
         {"([2.5]+1)", 1, true}, {"{4.5}", 0.5, true},   {"{1.45}", 0.45, true}, {"{-2}", 1, true},
         {"{-0.25}", 0.75, true}, {"2*{[3.7]/2}", 1, true}, {"(1", 0, true},  {"[5", 0, true},
     };
-    ExpectCases(cases, std::size(cases), [&](const char* t) { return Typed(t); });
+    Check(cases);
 }
 
 TEST_F(Evaluation, BuiltinFunctions) {
@@ -104,7 +91,7 @@ TEST_F(Evaluation, BuiltinFunctions) {
         {"arcctg0", 0, false},         {"ctg0", 0, false},            {"csc0", 0, false},
         {"1+lg0", 1, false},           {"exp(1000)", 0, false},       {"sec(3.14159)", -1, true},
     };
-    ExpectCases(cases, std::size(cases), [&](const char* t) { return Typed(t); });
+    Check(cases);
 }
 
 TEST_F(Evaluation, FailuresGoOnWithTheValueThatCameOut) {
@@ -113,46 +100,43 @@ TEST_F(Evaluation, FailuresGoOnWithTheValueThatCameOut) {
         {"(-8)^(1/3)", 0, false},   {"0^(-1)", 0, false},    {"10^400", 0, false},
         {"2^(10^400)", 1, false},   {"5*(0^(-1))", 0, false},
     };
-    ExpectCases(cases, std::size(cases), [&](const char* t) { return Typed(t); });
+    Check(cases);
 }
 
 TEST_F(Evaluation, MalformedTextsFailInsteadOfOverrunning) {
-    const std::string longSum = [] {
-        std::string s = "1";
-        for (int i = 0; i < 30; ++i)
-            s += "+1";
-        return s;
-    }();
-    const std::string thirtyTerms = longSum.substr(0, longSum.size() - 2);
+    std::string thirtyTerms = "1";
+    for (int i = 1; i < 30; ++i)
+        thirtyTerms += "+1";
     const Case cases[] = {
-        {"1)", 0, false},
-        {"(2))", 0, false},
-        {"]+1", 0, false},
-        {"{1}}", 0, false},
-        {thirtyTerms.c_str(), 30, true},
-        {longSum.c_str(), 0, false},
+        {"1)", 0, false},           {"(2))", 0, false},           {"]+1", 0, false},
+        {"{1}}", 0, false},         {thirtyTerms, 30, true},      {thirtyTerms + "+1", 0, false},
         {"10^200*10^200", 0, false}, // the second value text does not fit any more
+        {std::string(256, '1'), 0, false}, {std::string(255, '0'), 0, true},
     };
-    ExpectCases(cases, std::size(cases), [&](const char* t) { return Typed(t); });
-    EXPECT_FALSE(Typed(std::string(256, '1')).ok);
-    EXPECT_TRUE(Typed(std::string(255, '0')).ok);
+    Check(cases);
 }
 
 TEST_F(Evaluation, VariableSubstitution) {
-    EXPECT_DOUBLE_EQ(At("-x^2", 'x', 3).value, -9);
-    EXPECT_DOUBLE_EQ(At("2x", 'x', 3).value, 23);
-    EXPECT_DOUBLE_EQ(At("sinx^2", 'x', 2).value, 0.826821);
-    EXPECT_DOUBLE_EQ(At("2*sin(x)^2+1", 'x', 0.5).value, 1.459698);
-    EXPECT_DOUBLE_EQ(At("exp(1)", 'x', 5).value, 2.71828);
-    EXPECT_DOUBLE_EQ(At("tg(1)", 't', 5).value, 1.55741);
-    EXPECT_DOUBLE_EQ(At("x*x", 'x', -0.5).value, 0.25);
-    EXPECT_DOUBLE_EQ(At("x-x", 'x', -0.5).value, 0);
-    EXPECT_DOUBLE_EQ(At("x+1", 'x', 1e-17).value, 1); // written 0.00000000000000001, not 1e-17
-    EXPECT_DOUBLE_EQ(At("x", 'x', 1234567).value, 1234570);
-    EXPECT_DOUBLE_EQ(At("y+1", 'x', 4).value, 1);
-    EXPECT_DOUBLE_EQ(At("lgx", 'x', -1).value, 0);
-    EXPECT_FALSE(At("lgx", 'x', -1).ok);
-    EXPECT_FALSE(At(std::string(200, 'x'), 'x', -2.5).ok); // grows past 255 characters
+    const struct {
+        const char* text;
+        char letter;
+        double v, value;
+        bool ok;
+    } cases[] = {
+        {"-x^2", 'x', 3, -9, true},          {"2x", 'x', 3, 23, true},
+        {"sinx^2", 'x', 2, 0.826821, true},  {"2*sin(x)^2+1", 'x', 0.5, 1.459698, true},
+        {"exp(1)", 'x', 5, 2.71828, true},   {"tg(1)", 't', 5, 1.55741, true},
+        {"x*x", 'x', -0.5, 0.25, true},      {"x-x", 'x', -0.5, 0, true},
+        {"x+1", 'x', 1e-17, 1, true},        // written 0.00000000000000001, not 1e-17
+        {"x", 'x', 1234567, 1234570, true},  {"y+1", 'x', 4, 1, true},
+        {"lgx", 'x', -1, 0, false},
+    };
+    for (const auto& c : cases) {
+        const Case r = Evaluate(c.text, c.letter, c.v);
+        EXPECT_DOUBLE_EQ(r.value, c.value) << c.text;
+        EXPECT_EQ(r.ok, c.ok) << c.text;
+    }
+    EXPECT_FALSE(Evaluate(std::string(200, 'x'), 'x', -2.5).ok); // grows past 255 characters
 }
 
 TEST_F(Evaluation, NamedConstants) {
@@ -160,19 +144,14 @@ TEST_F(Evaluation, NamedConstants) {
     AddConstant("a", 1);
     AddConstant("ab", 2);
     AddConstant("max", 3);
+    AddConstant("big", 1e300); // its value text would not fit
     const Case cases[] = {
-        {"$g*2", 19.6, true}, {"$g/2", 4.9, true}, {"$ab", 10, true},
-        {"$q+1", 1, true},    {"$max", 3, true},   {"$g$g", 9.89, true},
+        {"$g*2", 19.6, true}, {"$g/2", 4.9, true}, {"$ab", 10, true},    {"$q+1", 1, true},
+        {"$max", 3, true},    {"$g$g", 9.89, true}, {"$big", 0, false}, {"1", 1, true},
     };
-    ExpectCases(cases, std::size(cases), [&](const char* t) { return Typed(t); });
+    Check(cases);
     // The variable letter inside a constant's name is replaced before the constants are.
-    EXPECT_DOUBLE_EQ(At("$max", 'x', 5).value, 0);
-}
-
-TEST_F(Evaluation, ConstantsThatCannotBeWrittenFail) {
-    AddConstant("big", 1e300);
-    EXPECT_FALSE(Typed("$big").ok);
-    EXPECT_TRUE(Typed("1").ok); // unused, it does no harm
+    EXPECT_DOUBLE_EQ(Evaluate("$max", 'x', 5).value, 0);
 }
 
 TEST_F(Evaluation, UserFunctions) {
@@ -188,8 +167,8 @@ TEST_F(Evaluation, UserFunctions) {
         {"FE(3)", 0, true},   {"FD(-1)", 0, false}, {"FD(100)", 2, true},  {"FF(0)", 1, false},
         {"fa(2)", 0, true},   {"FA(FA(1))", 5, true}, {"FZ(2)", 0, true},
     };
-    ExpectCases(cases, std::size(cases), [&](const char* t) { return Typed(t); });
-    EXPECT_DOUBLE_EQ(At("FB(x)", 'x', -3).value, 10);
+    Check(cases);
+    EXPECT_DOUBLE_EQ(Evaluate("FB(x)", 'x', -3).value, 10);
 }
 
 TEST_F(Evaluation, RecursiveUserFunctionsFailAtOnce) {
@@ -198,33 +177,22 @@ TEST_F(Evaluation, RecursiveUserFunctionsFailAtOnce) {
     AddFunction("FC", "FB(x)");
     AddFunction("FD", "2*FD(x)");
     const Case cases[] = {{"FA(1)", 1, false}, {"FB(1)", 0, false}, {"FD(2)", 0, false}, {"5+FA(1)", 6, false}};
-    ExpectCases(cases, std::size(cases), [&](const char* t) { return Typed(t); });
+    Check(cases);
 }
 
 TEST_F(Evaluation, CallChainsDeeperThanSixteenFail) {
-    // G0 calls G1 ... up to the last, which is x+1: a chain of n calls from the page.
-    auto build = [&](int n) {
+    // GA calls GB and so on; the last of n functions is x+1: a chain of n calls from the page.
+    for (const int n : {16, 17}) {
         store.functions.Clear();
         for (int i = 0; i < n; ++i) {
-            char name[8], text[32];
-            std::snprintf(name, sizeof name, "G%c", 'A' + i);
-            if (i + 1 < n)
-                std::snprintf(text, sizeof text, "G%c(x)", 'A' + i + 1);
-            else
-                std::snprintf(text, sizeof text, "x+1");
-            AddFunction(name, text);
+            const char name[3] = {'G', static_cast<char>('A' + i), '\0'};
+            const char call[6] = {'G', static_cast<char>('A' + i + 1), '(', 'x', ')', '\0'};
+            AddFunction(name, i + 1 < n ? call : "x+1");
         }
-    };
-    build(16);
-    EXPECT_TRUE(Typed("GA(1)").ok);
-    EXPECT_DOUBLE_EQ(Typed("GA(1)").value, 2);
-    build(17);
-    EXPECT_FALSE(Typed("GA(1)").ok);
-}
-
-TEST_F(Evaluation, SequentialEvaluationsStartOver) {
-    EXPECT_FALSE(Typed("1/0").ok);
-    EXPECT_TRUE(Typed("1/1").ok);
+        const Case r = Evaluate("GA(1)");
+        EXPECT_EQ(r.ok, n == 16) << n;
+        EXPECT_DOUBLE_EQ(r.value, n == 16 ? 2 : 0) << n;
+    }
 }
 
 } // namespace

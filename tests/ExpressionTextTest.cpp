@@ -8,51 +8,36 @@
 
 namespace {
 
-std::string Normalized(std::string text) {
-    Normalize(text.data());
-    return text.c_str();
-}
-
 TEST(Normalize, RewritesOperatorsNamesAndBlanks) {
     const struct {
         const char* typed;
         std::string normalized;
     } cases[] = {
-        {"x+1", "x\x02" "1"},
-        {"-x^2", "\x01x^2"},
-        {"2 * - 3", "2*\x01" "3"},
-        {"exp(x)", "EXP(x)"},
-        {"tg(x)+ctg(x)", "TG(x)\x02" "CTG(x)"},
-        {"arctgx-arcctgx", "ARCTGx\x01" "ARCCTGx"},
-        {"tgtg", "TGTG"},
-        {"expexp", "EXPEXP"},
+        {"x+1", "x\x02" "1"},         {"-x^2", "\x01x^2"},      {"2 * - 3", "2*\x01" "3"},
+        {"exp(x)", "EXP(x)"},         {"tgtg", "TGTG"},         {"tg(x)+ctg(x)", "TG(x)\x02" "CTG(x)"},
+        {"arctgx-arcctgx", "ARCTGx\x01" "ARCCTGx"},             {"expexp", "EXPEXP"},
         {"ARCctg1", "ARCCTG1"}, // ctg becomes CTG, which makes the upper-case name
-        {"sin x", "sinx"},
-        {"   ", ""},
-        {"", ""},
-        {"SIN(x)", "SIN(x)"},
+        {"sin x", "sinx"},            {"   ", ""},              {"SIN(x)", "SIN(x)"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Normalized(c.typed), c.normalized) << c.typed;
+    for (const auto& c : cases) {
+        std::string text = c.typed;
+        Normalize(text.data());
+        EXPECT_EQ(text.c_str(), c.normalized) << c.typed;
+    }
 }
 
-TEST(ReplaceFirst, ReplacesOnlyTheFirstOccurrence) {
-    char text[kWorkTextSize] = "2*3+2*3";
+TEST(ReplaceFirst, ReplacesTheFirstOccurrenceIfItFits) {
+    char text[8] = "2*3+2*3";
     EXPECT_TRUE(ReplaceFirst(text, sizeof text, "2*3", "6"));
     EXPECT_STREQ(text, "6+2*3");
-    EXPECT_TRUE(ReplaceFirst(text, sizeof text, "9", "1"));
+    EXPECT_TRUE(ReplaceFirst(text, sizeof text, "9", "1")); // no occurrence: no change
+    EXPECT_FALSE(ReplaceFirst(text, sizeof text, "6", "1234")); // 8 characters: no room for the NUL
     EXPECT_STREQ(text, "6+2*3");
+    EXPECT_TRUE(ReplaceFirst(text, sizeof text, "6", "123"));
+    EXPECT_STREQ(text, "123+2*3");
 }
 
-TEST(ReplaceFirst, RefusesToOverflowAndLeavesTheText) {
-    char text[8] = "abc";
-    EXPECT_FALSE(ReplaceFirst(text, sizeof text, "b", "123456"));
-    EXPECT_STREQ(text, "abc");
-    EXPECT_TRUE(ReplaceFirst(text, sizeof text, "b", "12345"));
-    EXPECT_STREQ(text, "a12345c");
-}
-
-TEST(ReplaceAll, MatchesRepeatedReplaceFirst) {
+TEST(ReplaceAll, MatchesRepeatedReplaceFirstAndFailsPastTheBuffer) {
     const struct {
         const char* text;
         const char* pattern;
@@ -71,38 +56,23 @@ TEST(ReplaceAll, MatchesRepeatedReplaceFirst) {
             ReplaceFirst(repeated, sizeof repeated, c.pattern, c.replacement);
         EXPECT_STREQ(all, repeated) << c.text << " / " << c.pattern;
     }
+    std::string hundred(100, 'x');
+    hundred.resize(kWorkTextSize);
+    EXPECT_FALSE(ReplaceAll(hundred.data(), kWorkTextSize, "x", "123"));
 }
 
-TEST(ReplaceAll, FailsWhenTheTextOutgrowsItsBuffer) {
-    char text[kWorkTextSize] = {};
-    std::memset(text, 'x', 100);
-    EXPECT_TRUE(ReplaceAll(text, sizeof text, "x", "1"));
-    std::memset(text, 'x', 100);
-    EXPECT_FALSE(ReplaceAll(text, sizeof text, "x", "123"));
-}
-
-TEST(SplitAt, CutsAtBothSeparatorsAndFlagsWhich) {
-    char text[] = "1*2/3*";
+TEST(SplitAt, CutsAtBothSeparatorsUpToThirtyPieces) {
+    const char text[] = "1*2/3*";
     SplitPieces pieces;
     ASSERT_TRUE(SplitAt(text, '*', '/', pieces));
     ASSERT_EQ(pieces.count, 4);
-    EXPECT_EQ(std::string_view(pieces.piece[0]), "1");
-    EXPECT_EQ(std::string_view(pieces.piece[1]), "2");
-    EXPECT_EQ(std::string_view(pieces.piece[2]), "3");
-    EXPECT_EQ(std::string_view(pieces.piece[3]), "");
-    EXPECT_STREQ(text, "1*2/3*"); // the text itself stays as it was
-    EXPECT_EQ(pieces.flag[0], 1);
-    EXPECT_EQ(pieces.flag[1], 0);
-    EXPECT_EQ(pieces.flag[2], 1);
-}
-
-TEST(SplitAt, AllowsThirtyPiecesAndNoMore) {
-    std::string thirty(29, '^');
-    std::string thirtyOne(30, '^');
-    SplitPieces pieces;
-    EXPECT_TRUE(SplitAt(thirty.data(), '^', '^', pieces));
+    const char* expected[] = {"1", "2", "3", ""};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(std::string_view(pieces.piece[i]), expected[i]);
+    EXPECT_EQ((std::string{pieces.flag[0], pieces.flag[1], pieces.flag[2]}), (std::string{1, 0, 1}));
+    EXPECT_TRUE(SplitAt(std::string(29, '^'), '^', '^', pieces));
     EXPECT_EQ(pieces.count, 30);
-    EXPECT_FALSE(SplitAt(thirtyOne.data(), '^', '^', pieces));
+    EXPECT_FALSE(SplitAt(std::string(30, '^'), '^', '^', pieces));
 }
 
 } // namespace

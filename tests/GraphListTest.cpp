@@ -105,11 +105,8 @@ TEST(FormatListText, DescribesEachKindWithTheHiddenMark) {
         std::int32_t hidden;
         const char* line;
     } cases[] = {
-        {"cost&sint&0", 0, "EA:x=cost&&y=sint&&z=0"},
-        {"cost&sint&0", 1, "EA:x=cost&&y=sint&&z=0&"},
-        {"cost&sint", 0, "EA:x=cost&&y=sint&&z="},
-        {"t", 0, "EA:x=t&&y=&&z="},
-        {"&&", 0, "EA:x=&&y=&&z="},
+        {"cost&sint&0", 0, "EA:x=cost&&y=sint&&z=0"}, {"cost&sint&0", 1, "EA:x=cost&&y=sint&&z=0&"},
+        {"cost&sint", 0, "EA:x=cost&&y=sint&&z="}, {"t", 0, "EA:x=t&&y=&&z="}, {"&&", 0, "EA:x=&&y=&&z="},
         {"a&b&c&d", 0, "EA:x=a&&y=b&&z=c"},
     };
     for (const auto& c : cases) {

@@ -35,10 +35,8 @@ TEST_F(GraphRows, FunctionsThenEquationsThenGroups) {
         const char* text;
         std::uint32_t colour;
     } rows[] = {
-        {0, kFunctionRow, "FA:y=x^2", 0x11},
-        {1, kFunctionRow, "FB:y=cosx", 0x22},
-        {2, kParametricRow, "EA:x=cost&&y=sint&&z=0", 0x33},
-        {3, kInequalityRow, "IA:x>y", 0x44},
+        {0, kFunctionRow, "FA:y=x^2", 0x11}, {1, kFunctionRow, "FB:y=cosx", 0x22},
+        {2, kParametricRow, "EA:x=cost&&y=sint&&z=0", 0x33}, {3, kInequalityRow, "IA:x>y", 0x44},
         {4, kNoRow, "", 0},
     };
     for (const auto& r : rows) {

@@ -9,45 +9,32 @@
 
 namespace {
 
-struct Position {
-    double x, y, z;
-};
+using Triple = std::vector<double>;
+
+Triple Of(const double* values) { return {values[0], values[1], values[2]}; }
 
 TEST(PlotView, StartsRightHandedAtTheFirstPresets) {
     const PlotView plot;
     EXPECT_EQ(plot.view.mode, kRightHanded);
-    EXPECT_EQ(plot.view.position[0], 0);
-    EXPECT_EQ(plot.view.position[1], -2.5);
-    EXPECT_EQ(plot.view.position[2], 0);
-    const double speeds[3] = {0, 5, 0};
-    for (int axis = 0; axis < 3; ++axis) {
-        EXPECT_EQ(plot.view.angles[axis], 0);
-        EXPECT_EQ(plot.view.speeds[axis], speeds[axis]);
-    }
-    const double ranges[6] = {-10, 10, -10, 10, -10, 10};
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(plot.view.ranges[i], ranges[i]);
+    EXPECT_EQ(Of(plot.view.position), (Triple{0, -2.5, 0}));
+    EXPECT_EQ(Of(plot.view.angles), (Triple{0, 0, 0}));
+    EXPECT_EQ(Of(plot.view.speeds), (Triple{0, 5, 0}));
+    EXPECT_EQ(std::vector<double>(plot.view.ranges, plot.view.ranges + 6), (std::vector<double>{-10, 10, -10, 10, -10, 10}));
     EXPECT_TRUE(plot.Records().empty());
 }
 
 TEST(PlotView, PresetsCycle) {
     PlotView plot;
-    const Position positions[] = {{0, 0, 0}, {-2.5, -2.5, 0}, {0, -2.5, 0}, {0, 0, 0}};
-    for (const Position& expected : positions) {
+    for (const Triple& position : {Triple{0, 0, 0}, Triple{-2.5, -2.5, 0}, Triple{0, -2.5, 0}, Triple{0, 0, 0}}) {
         plot.NextPositionPreset();
-        EXPECT_EQ(plot.view.position[0], expected.x);
-        EXPECT_EQ(plot.view.position[1], expected.y);
-        EXPECT_EQ(plot.view.position[2], expected.z);
+        EXPECT_EQ(Of(plot.view.position), position);
     }
     // Spin about x, about z, still, then about y again; every step starts from angle 0.
-    const int spinningAxis[] = {0, 2, -1, 1, 0};
-    for (int axis : spinningAxis) {
+    for (const Triple& speeds : {Triple{5, 0, 0}, Triple{0, 0, 5}, Triple{0, 0, 0}, Triple{0, 5, 0}}) {
         plot.view.angles[0] = plot.view.angles[1] = plot.view.angles[2] = 33;
         plot.NextRotationPreset();
-        for (int a = 0; a < 3; ++a) {
-            EXPECT_EQ(plot.view.angles[a], 0);
-            EXPECT_EQ(plot.view.speeds[a], a == axis ? 5 : 0);
-        }
+        EXPECT_EQ(Of(plot.view.angles), (Triple{0, 0, 0}));
+        EXPECT_EQ(Of(plot.view.speeds), speeds);
     }
     const int modes[] = {kPlane, kLeftHanded, kRightHanded, kPlane};
     for (int mode : modes) {
