@@ -1,7 +1,6 @@
 #include "mainwin/PlotRebuild.h"
 #include "model/FunctionSampler.h"
 #include "model/GraphStore.h"
-#include "model/InequalitySampler.h"
 #include "model/ParametricSampler.h"
 
 #include <gtest/gtest.h>
@@ -16,15 +15,13 @@ constexpr int kLast = PlotBuffer::kSampleCount - 1;
 std::unique_ptr<PlotBuffer> Buffer() { return std::make_unique<PlotBuffer>(); }
 
 std::unique_ptr<PlotBuffer> SampledFunction(const char* text, double lower, double upper,
-                                            std::int32_t form = kFormY, GraphStore* store = nullptr) {
+                                            std::int32_t form = kFormY) {
     auto buffer = Buffer();
     SetFieldText(buffer->function.text, text);
     buffer->function.lower = lower;
     buffer->function.upper = upper;
     buffer->function.form = form;
     FunctionSampler sampler;
-    if (store != nullptr)
-        sampler.Bind(&store->constants, &store->functions);
     sampler.SampleFunction(*buffer, 10);
     return buffer;
 }
@@ -89,21 +86,6 @@ TEST(SampleFunction, TheXFormRunsAlongY) {
     EXPECT_EQ(std::string_view(normalized->function.text), "TG(x)\x02" "1"); // normalized in place
 }
 
-TEST(SampleFunction, UsesTheStoresConstantsAndFunctions) {
-    GraphStore store;
-    FunctionGraph fa{};
-    SetFieldText(fa.name, "FA");
-    SetFieldText(fa.text, "x*$k");
-    store.functions.Append(fa);
-    NamedConstant k{};
-    SetFieldText(k.name, "k");
-    k.value = 3;
-    store.constants.Append(k);
-    const auto b = SampledFunction("FA(x)+1", 0, 2, kFormY, &store);
-    EXPECT_DOUBLE_EQ(b->y[0], 1);
-    EXPECT_DOUBLE_EQ(b->y[1000], 4);
-}
-
 TEST(SampleParametric, AccumulatesTAndNeedsAllThreeExpressions) {
     const auto circle = SampledParametric("cost&sint&0", 0, 6.28);
     EXPECT_EQ(circle->kind, kParametricPlot);
@@ -131,15 +113,6 @@ TEST(SampleParametric, AccumulatesTAndNeedsAllThreeExpressions) {
     EXPECT_DOUBLE_EQ(defaults->x[0], -10);
 }
 
-TEST(MarkInequality, GivesKindThreeAndNoPoint) {
-    auto b = Buffer();
-    b->inequality.precision = kPrecisionHigh;
-    InequalitySampler sampler;
-    sampler.MarkInequality(*b);
-    EXPECT_EQ(b->kind, kInequalityPlot);
-    EXPECT_EQ(ValidCount(*b), 0);
-}
-
 class Rebuild : public ::testing::Test {
 protected:
     template <typename List>
@@ -156,7 +129,11 @@ protected:
 TEST_F(Rebuild, ListsTheShownGraphsInequalitiesFirst) {
     Add(store.functions, "FA", "x");
     Add(store.functions, "FB", "x", 1);
-    Add(store.functions, "FC", "x^2");
+    Add(store.functions, "FC", "FA(x)+$k"); // the samplers use the store's functions and constants
+    NamedConstant k{};
+    SetFieldText(k.name, "k");
+    k.value = 3;
+    store.constants.Append(k);
     Add(store.parametrics, "EA", "t&t&t");
     Add(store.inequalities, "IA", "x>y");
     Add(store.inequalities, "IB", "x>y", 1);
@@ -165,9 +142,11 @@ TEST_F(Rebuild, ListsTheShownGraphsInequalitiesFirst) {
     ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ(records[0].kind, kInequalityPlot);
     EXPECT_STREQ(records[0].inequality.name, "IA");
+    EXPECT_EQ(ValidCount(records[0]), 0); // groups are listed, never drawn
     EXPECT_EQ(records[1].kind, kParametricPlot);
     EXPECT_STREQ(records[2].function.name, "FA");
     EXPECT_STREQ(records[3].function.name, "FC");
+    EXPECT_DOUBLE_EQ(records[3].y[1500], 8); // FA(5) + 3
     EXPECT_EQ(records.capacity(), 4u); // one allocation of exactly the buffers needed
 }
 
