@@ -72,8 +72,7 @@ TEST(DibFile, RejectsWhatDoesNotFitTheFile) {
         Bytes file;
         Status status;
     } cases[] = {
-        {"empty", {}, UnknownFormat},
-        {"file header cut", Truncated(OneBitFile(), 13), UnknownFormat},
+        {"empty", {}, UnknownFormat}, {"file header cut", Truncated(OneBitFile(), 13), UnknownFormat},
         {"header size cut", Truncated(OneBitFile(), 17), UnknownFormat},
         {"info header cut", Truncated(OneBitFile(), 53), UnknownFormat},
         {"header size 108", WithU32(padded, 14, 108), UnknownFormat},

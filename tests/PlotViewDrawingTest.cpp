@@ -93,8 +93,7 @@ TEST_F(PlotViewDrawing, AxesFadeFromTheirColourToWhiteAtTheirEndAndToGreyAtTheir
         Rgb colour; // black: not drawn
         double dx, dy;
     } cases[] = {
-        {"x", {0, 0, 0}, kRightHanded, 0, kRed, 1, 0},
-        {"y", {0, 0, 0}, kRightHanded, 1, kGreen, 0, 1},
+        {"x", {0, 0, 0}, kRightHanded, 0, kRed, 1, 0}, {"y", {0, 0, 0}, kRightHanded, 1, kGreen, 0, 1},
         {"z, turned 90 about y", {0, 90, 0}, kRightHanded, 2, kBlue, 1, 0},
         {"z left-handed, mirrored", {0, 90, 0}, kLeftHanded, 2, kBlue, -1, 0},
         {"no z in the plane system", {0, 90, 0}, kPlane, 2, kBlack, 1, 0},
