@@ -79,13 +79,14 @@ bool RemoveGraphRow(GraphStore& store, int row) {
 }
 
 bool ToggleGraphRowHidden(GraphStore& store, int row) {
+    int kind = kNoRow;
+    void* record = GraphRowLookup(store, row, &kind);
     std::int32_t* hidden = nullptr;
-    const RowPlace place = Place(store, row);
-    switch (place.kind) {
-    case kFunctionRow: hidden = &store.functions[place.index].hidden; break;
-    case kParametricRow: hidden = &store.parametrics[place.index].hidden; break;
-    case kInequalityRow: hidden = &store.inequalities[place.index].hidden; break;
-    case kNoRow: return false;
+    switch (kind) {
+    case kFunctionRow: hidden = &static_cast<FunctionGraph*>(record)->hidden; break;
+    case kParametricRow: hidden = &static_cast<ParametricGraph*>(record)->hidden; break;
+    case kInequalityRow: hidden = &static_cast<InequalityGroup*>(record)->hidden; break;
+    default: return false;
     }
     *hidden = IsHidden(*hidden) ? 0 : 1;
     return true;
