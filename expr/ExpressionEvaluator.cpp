@@ -74,9 +74,9 @@ bool ReadPieces(std::string_view text, char first, char second, Use use) {
         const char* numberEnd = nullptr;
         use(isFirst, ReadNumber(piece, &numberEnd));
         const char* c = numberEnd;
-        while (c != end && *c != first && *c != second)
+        while (c < end && *c != first && *c != second)
             ++c;
-        if (c == end)
+        if (c >= end)
             return true;
         isFirst = *c == first;
         piece = c + 1;

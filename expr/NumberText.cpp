@@ -22,11 +22,9 @@ bool Overflows(const char* digits, bool hex) {
     const char* c = digits;
     while (*c == '0')
         ++c;
-    bool leading = true;
     for (; isDigit(*c); ++c)
         ++order;
-    if (order > 0)
-        leading = false;
+    bool leading = order == 0; // still among the zeros before the first significant digit
     if (*c == '.') {
         for (++c; isDigit(*c); ++c) {
             if (leading && *c == '0')

@@ -22,11 +22,10 @@ constexpr int kGraphMenu = 0;
 constexpr int kListMenu = 1;
 constexpr int kOtherMenu = 2;
 
-// Buttons of the columns and the top strip that do something of their own here.
+// Buttons of the columns and the top strip that act here; the others open pages.
 constexpr int kExitButton = 1;
-enum ListButton { kAddGraph, kModifyGraph, kHideGraph, kRemoveGraph, kClearGraphs = 6 };
-enum ControlButton { kGraphMenuButton, kCoordinateButton, kRotationButton, kPositionButton, kToolsButton,
-                     kOtherMenuButton, kConstantsButton };
+enum ListButton { kModifyGraph = 1, kHideGraph = 2, kRemoveGraph = 3, kClearGraphs = 6 };
+enum ControlButton { kGraphMenuButton = 0, kOtherMenuButton = 5 };
 
 // The function keys act system-wide, whichever window has the focus.
 struct HotKey {
@@ -94,15 +93,13 @@ bool Application::InitGL() {
     m_rotationIcon.LoadImages(&m_request);
     m_plotView.LoadImages(&m_request);
     m_positionIcon.LoadImages(&m_request);
+    // The window is shown by now: a workspace that loaded only partly is told about once.
+    if (m_loaded == WorkspaceLoad::kIncomplete)
+        MessageBoxW(m_hWnd, kIncompleteText, L"提示", MB_OK | MB_ICONINFORMATION);
     return true;
 }
 
 bool Application::DrawScene() {
-    if (!m_loadReported) {
-        m_loadReported = true;
-        if (m_loaded == WorkspaceLoad::kIncomplete)
-            MessageBoxW(m_hWnd, kIncompleteText, L"提示", MB_OK | MB_ICONINFORMATION);
-    }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     DrawIn(ScreenArea::GuideExit, m_guideExit);

@@ -71,7 +71,6 @@ private:
     HMENU m_menu;
 
     WorkspaceLoad m_loaded = WorkspaceLoad::kMissing;
-    bool m_loadReported = false;
     int m_helpShown = 0;
     int m_lastMouseX = 0;
     int m_lastMouseY = 0;

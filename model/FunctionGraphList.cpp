@@ -2,6 +2,7 @@
 
 #include "expr/ExpressionText.h"
 #include "expr/NumberText.h"
+#include "model/SamplerText.h"
 
 bool FunctionGraphList::CreateDefault(FunctionGraph& record, std::int32_t form) const {
     record = FunctionGraph{};
@@ -40,9 +41,7 @@ bool FunctionGraphList::CallUserFunction(std::string_view name, double argument,
         return false;
 
     char text[kWorkTextSize];
-    const std::string_view stored = FieldText(m_records[index].text);
-    SetFieldText(text, stored);
-    Normalize(text);
+    CopyNormalized(m_records[index].text, text);
     // The argument always replaces x, whatever the form of the called function.
     if (!ReplaceVariable(text, sizeof text, 'x', argument))
         return false;

@@ -39,6 +39,17 @@ bool ReadFile(const std::filesystem::path& file, std::vector<std::uint8_t>& byte
     return !in.bad();
 }
 
+// Reads the file into the store and keeps the stored bytes it read.
+WorkspaceLoad Read(const std::filesystem::path& file, GraphStore& store, std::vector<std::uint8_t>& stored) {
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return WorkspaceLoad::kMissing;
+    if (!ReadFile(file, stored))
+        return WorkspaceLoad::kIncomplete;
+    const std::vector<std::uint8_t> image = FromStoredBytes(stored.data(), stored.size());
+    return DecodeWorkspace(image.data(), image.size(), store) ? WorkspaceLoad::kComplete : WorkspaceLoad::kIncomplete;
+}
+
 } // namespace
 
 bool GraphStore::SaveWorkspace(const std::filesystem::path& file) const {
@@ -46,22 +57,16 @@ bool GraphStore::SaveWorkspace(const std::filesystem::path& file) const {
 }
 
 WorkspaceLoad GraphStore::ReadWorkspace(const std::filesystem::path& file) {
-    std::error_code error;
-    if (!std::filesystem::exists(file, error))
-        return WorkspaceLoad::kMissing;
     std::vector<std::uint8_t> stored;
-    if (!ReadFile(file, stored))
-        return WorkspaceLoad::kIncomplete;
-    const std::vector<std::uint8_t> image = FromStoredBytes(stored.data(), stored.size());
-    return DecodeWorkspace(image.data(), image.size(), *this) ? WorkspaceLoad::kComplete : WorkspaceLoad::kIncomplete;
+    return Read(file, *this, stored);
 }
 
 WorkspaceLoad GraphStore::LoadWorkspace(const std::filesystem::path& file) {
-    const WorkspaceLoad result = ReadWorkspace(file);
-    // The copy goes through the same replace-by-rename as saving: copy_file does not replace an
-    // existing copy on every target.
     std::vector<std::uint8_t> stored;
-    if (result == WorkspaceLoad::kIncomplete && ReadFile(file, stored)) {
+    const WorkspaceLoad result = Read(file, *this, stored);
+    // The copy goes through the same replace-by-rename as saving: copy_file does not replace an
+    // existing copy on every target. A file that could not be read at all cannot be copied.
+    if (result == WorkspaceLoad::kIncomplete && !stored.empty()) {
         std::filesystem::path backup = file;
         backup += ".bak";
         ReplaceFile(backup, stored);
