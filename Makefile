@@ -1,5 +1,8 @@
 # Front door of the project. `make run` and `make test` install what is missing first.
 SHELL := /bin/bash
+# One step at a time even under make -j: the packages come before the builds, and the test runs
+# share one Wine prefix. Each build is parallel by itself (ninja).
+.NOTPARALLEL:
 FUZZ_SECONDS ?= 60
 
 .PHONY: all deps build build-native build-windows build-fuzz test test-native test-windows test-cli \

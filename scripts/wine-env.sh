@@ -4,8 +4,9 @@
 #   wine_prefix_ready        create the prefix on first use (about 12 s), reuse it afterwards
 #   xvfb_start [FBDIR]       start a private Xvfb, export DISPLAY; FBDIR gets the framebuffer file
 #   xvfb_stop                stop that Xvfb (and nothing else)
+#   wine_session_begin       note this shell as a user of the prefix's wineserver
 #   wine_keep_running        keep one wineserver and Wine's own services for the programs to come
-#   wine_stop                stop the wineserver of this prefix (and no other)
+#   wine_stop                end this shell's session; the last session stops the prefix's wineserver
 
 ORVANE_ROOT=${ORVANE_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 ORVANE_BUILD=${ORVANE_BUILD:-$ORVANE_ROOT/build}
@@ -98,7 +99,23 @@ wine_keep_running() {
     wine cmd /c exit </dev/null >/dev/null 2>&1
 }
 
+wine_session_begin() {
+    # Shells sharing a prefix share its wineserver (make -j, or make run beside make test). Each
+    # notes its PID here, so that ending one does not kill the programs of another.
+    mkdir -p "$WINEPREFIX.sessions"
+    ( flock 9; : >"$WINEPREFIX.sessions/$$" ) 9>"$WINEPREFIX.lock"
+}
+
 wine_stop() {
-    wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
+    (
+        flock 9
+        rm -f "$WINEPREFIX.sessions/$$"
+        for session in "$WINEPREFIX.sessions"/*; do
+            [ -e "$session" ] || continue
+            kill -0 "${session##*/}" 2>/dev/null && exit 0
+            rm -f "$session" # a shell that ended without stopping
+        done
+        wineserver -k 2>/dev/null || true
+        wineserver -w 2>/dev/null || true
+    ) 9>"$WINEPREFIX.lock"
 }
