@@ -1,5 +1,7 @@
 #include "cli/CliOutput.h"
 
+#include "model/GraphStore.h"
+
 #include <cmath>
 
 int Fail(const char* command, int status, const std::string& message) {
@@ -15,4 +17,18 @@ std::string ExactNumber(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.17g", value);
     return text;
+}
+
+bool ReadWorkspaceFor(const char* command, const char* file, GraphStore& store) {
+    switch (store.ReadWorkspace(file)) {
+    case WorkspaceLoad::kMissing:
+        Fail(command, 1, std::string("cannot find ") + file);
+        return false;
+    case WorkspaceLoad::kIncomplete:
+        std::fprintf(stderr, "orvane-cli %s: %s is incomplete; using what could be read\n", command, file);
+        break;
+    case WorkspaceLoad::kComplete:
+        break;
+    }
+    return true;
 }

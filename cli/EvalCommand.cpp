@@ -86,8 +86,8 @@ int RunEvalCommand(int argc, char** argv) {
     for (int i = 0; i + 1 < argc && std::string_view(argv[i]) != "--"; ++i) {
         if (std::string_view(argv[i]) != "--workspace")
             continue;
-        if (store.ReadWorkspace(argv[i + 1]) == WorkspaceLoad::kMissing)
-            return Fail("eval", 1, std::string("cannot find ") + argv[i + 1]);
+        if (!ReadWorkspaceFor("eval", argv[i + 1], store))
+            return 1;
         break;
     }
     for (int i = 0; i < argc; ++i) {

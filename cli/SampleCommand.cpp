@@ -11,15 +11,8 @@ int RunSampleCommand(int argc, char** argv) {
     if (argc != 1)
         return Fail("sample", 2, "wants exactly one workspace file");
     GraphStore store;
-    switch (store.ReadWorkspace(argv[0])) {
-    case WorkspaceLoad::kMissing:
-        return Fail("sample", 1, std::string("cannot find ") + argv[0]);
-    case WorkspaceLoad::kIncomplete:
-        std::fprintf(stderr, "orvane-cli sample: %s is incomplete; sampling what could be read\n", argv[0]);
-        break;
-    case WorkspaceLoad::kComplete:
-        break;
-    }
+    if (!ReadWorkspaceFor("sample", argv[0], store))
+        return 1;
     RebuildPlot(store);
     for (const PlotBuffer& buffer : store.plot.Records())
         for (int i = 0; i < PlotBuffer::kSampleCount; ++i)

@@ -14,15 +14,8 @@ namespace {
 
 int Dump(const char* file) {
     GraphStore store;
-    switch (store.ReadWorkspace(file)) {
-    case WorkspaceLoad::kMissing:
-        return Fail("wsp dump", 1, std::string("cannot find ") + file);
-    case WorkspaceLoad::kIncomplete:
-        std::fprintf(stderr, "orvane-cli wsp dump: %s is incomplete; showing what could be read\n", file);
-        break;
-    case WorkspaceLoad::kComplete:
-        break;
-    }
+    if (!ReadWorkspaceFor("wsp dump", file, store))
+        return 1;
     const std::string text = WorkspaceToJson(store).dump(2) + "\n";
     std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;

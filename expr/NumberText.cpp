@@ -81,14 +81,8 @@ bool ReadPlainDecimal(const char* c, double& value, const char*& end) {
 } // namespace
 
 double ReadNumber(const char* text, const char** end) {
-    // Most numbers in a reduced text are plain decimals: no blank, no sign.
     double value = 0.0;
     const char* plainEnd = nullptr;
-    if ((IsDigit(*text) || *text == '.') && ReadPlainDecimal(text, value, plainEnd)) {
-        if (end != nullptr)
-            *end = plainEnd;
-        return value;
-    }
     const char* c = text;
     while (IsSpace(*c))
         ++c;
@@ -101,6 +95,7 @@ double ReadNumber(const char* text, const char** end) {
     if (*c == '+' || *c == '-')
         return 0.0;
 
+    // Most numbers in a reduced text are plain decimals, read exactly without from_chars.
     if (ReadPlainDecimal(c, value, plainEnd)) {
         if (end != nullptr)
             *end = plainEnd;

@@ -39,7 +39,5 @@ void ButtonColumn::Draw(int x, int y, int width, int height) {
 }
 
 void ButtonColumn::ReleaseTextures() {
-    glDeleteTextures(kColumnItemCount, m_textures);
-    for (unsigned int& texture : m_textures)
-        texture = 0;
+    ::ReleaseTextures(m_textures);
 }

@@ -47,7 +47,5 @@ void GuideExitButtons::HitTest(int x, int y) {
 }
 
 void GuideExitButtons::ReleaseTextures() {
-    glDeleteTextures(GuideExitButtonsState::kButtonCount, m_textures);
-    for (unsigned int& texture : m_textures)
-        texture = 0;
+    ::ReleaseTextures(m_textures);
 }

@@ -39,6 +39,5 @@ void IconButton::HitTest(int x, int y) {
 }
 
 void IconButton::ReleaseTextures() {
-    glDeleteTextures(1, &m_texture);
-    m_texture = 0;
+    ::ReleaseTextures({&m_texture, 1});
 }

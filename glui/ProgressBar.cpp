@@ -39,7 +39,6 @@ void ProgressBar::Draw(int x, int y, int width, int height) {
 }
 
 void ProgressBar::ReleaseTextures() {
-    glDeleteTextures(1, &m_iconTexture);
-    glDeleteTextures(1, &m_barTexture);
-    m_iconTexture = m_barTexture = 0;
+    ::ReleaseTextures({&m_iconTexture, 1});
+    ::ReleaseTextures({&m_barTexture, 1});
 }

@@ -28,3 +28,9 @@ bool LoadTexture(const char* fileName, unsigned int& texture) {
     glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
     return true;
 }
+
+void ReleaseTextures(std::span<unsigned int> textures) {
+    glDeleteTextures(static_cast<GLsizei>(textures.size()), textures.data());
+    for (unsigned int& texture : textures)
+        texture = 0;
+}

@@ -55,7 +55,5 @@ void TitleBox::Draw(int x, int y, int width, int height) {
 }
 
 void TitleBox::ReleaseTextures() {
-    glDeleteTextures(kFaceCount, m_textures);
-    for (unsigned int& texture : m_textures)
-        texture = 0;
+    ::ReleaseTextures(m_textures);
 }

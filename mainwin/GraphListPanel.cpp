@@ -76,10 +76,6 @@ void GraphListPanel::DrawRow(const DRAWITEMSTRUCT& item, const GraphStore& store
     const int row = static_cast<int>(item.itemID);
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
 
-    LVITEMW record = {};
-    record.mask = LVIF_IMAGE;
-    record.iItem = row;
-    ListView_GetItem(m_list.Window(), &record);
     wchar_t text[kMaxRowText + 1] = {};
     m_list.GetItemText(row, 0, text, kMaxRowText + 1);
 
@@ -108,5 +104,6 @@ void GraphListPanel::DrawRow(const DRAWITEMSTRUCT& item, const GraphStore& store
             LineTo(dc, line.x2, line.y2);
         }
     }
-    ImageList_Draw(m_icons, record.iImage, dc, r.left + kIconSize, r.top, selected ? ILD_SELECTED : ILD_NORMAL);
+    ImageList_Draw(m_icons, GraphRowKindOf(store, row), dc, r.left + kIconSize, r.top,
+                   selected ? ILD_SELECTED : ILD_NORMAL);
 }

@@ -25,13 +25,16 @@ public:
     bool IsHelpLabel(HWND window) const { return window != nullptr && window == m_help.Window(); }
 
 private:
-    // The plot reports every frame; a label is only touched when its text changes, so that it
-    // neither flickers nor costs a repaint per frame.
-    void Show(Label& label, std::string& shown, const std::string& text);
+    // Three labels and the texts they show. The plot reports every frame; a label is only
+    // touched when its text changes, so that it neither flickers nor costs a repaint per frame.
+    struct Column {
+        std::array<Label, 3> labels;
+        std::array<std::string, 3> shown;
+    };
+    static void Show(Column& column, const std::array<std::string, 3>& texts);
 
-    std::array<Label, 3> m_ranges;
-    std::array<Label, 3> m_rotation;
-    std::array<Label, 3> m_position;
+    Column m_ranges;
+    Column m_rotation;
+    Column m_position;
     Label m_help;
-    std::array<std::string, 9> m_shown; // ranges, rotation, position
 };
