@@ -25,6 +25,20 @@ RowPlace Place(const GraphStore& store, int row) {
     return {kNoRow, 0};
 }
 
+// Calls visit(list, index) with the list the row falls in and its index there; false, without
+// a call, for a row that stands for no record.
+template <class Store, class Visit>
+bool VisitRow(Store& store, int row, Visit visit) {
+    const RowPlace place = Place(store, row);
+    switch (place.kind) {
+    case kFunctionRow: visit(store.functions, place.index); return true;
+    case kParametricRow: visit(store.parametrics, place.index); return true;
+    case kInequalityRow: visit(store.inequalities, place.index); return true;
+    case kNoRow: break;
+    }
+    return false;
+}
+
 } // namespace
 
 int GraphRowCount(const GraphStore& store) {
@@ -32,50 +46,28 @@ int GraphRowCount(const GraphStore& store) {
 }
 
 std::string GraphRowText(const GraphStore& store, int row) {
-    const RowPlace place = Place(store, row);
-    switch (place.kind) {
-    case kFunctionRow: return store.functions.FormatListText(place.index);
-    case kParametricRow: return store.parametrics.FormatListText(place.index);
-    case kInequalityRow: return store.inequalities.FormatListText(place.index);
-    case kNoRow: break;
-    }
-    return {};
+    std::string text;
+    VisitRow(store, row, [&](const auto& list, std::size_t index) { text = list.FormatListText(index); });
+    return text;
 }
 
 GraphRowKind GraphRowKindOf(const GraphStore& store, int row) { return Place(store, row).kind; }
 
 void* GraphRowLookup(GraphStore& store, int row, int* kind) {
-    const RowPlace place = Place(store, row);
-    *kind = place.kind;
-    switch (place.kind) {
-    case kFunctionRow: return &store.functions[place.index];
-    case kParametricRow: return &store.parametrics[place.index];
-    case kInequalityRow: return &store.inequalities[place.index];
-    case kNoRow: break;
-    }
-    return nullptr;
+    void* record = nullptr;
+    VisitRow(store, row, [&](auto& list, std::size_t index) { record = &list[index]; });
+    *kind = GraphRowKindOf(store, row);
+    return record;
 }
 
 std::uint32_t GraphRowColour(const GraphStore& store, int row) {
-    const RowPlace place = Place(store, row);
-    switch (place.kind) {
-    case kFunctionRow: return store.functions[place.index].colour;
-    case kParametricRow: return store.parametrics[place.index].colour;
-    case kInequalityRow: return store.inequalities[place.index].colour;
-    case kNoRow: break;
-    }
-    return 0;
+    std::uint32_t colour = 0;
+    VisitRow(store, row, [&](const auto& list, std::size_t index) { colour = list[index].colour; });
+    return colour;
 }
 
 bool RemoveGraphRow(GraphStore& store, int row) {
-    const RowPlace place = Place(store, row);
-    switch (place.kind) {
-    case kFunctionRow: store.functions.RemoveAt(place.index); return true;
-    case kParametricRow: store.parametrics.RemoveAt(place.index); return true;
-    case kInequalityRow: store.inequalities.RemoveAt(place.index); return true;
-    case kNoRow: break;
-    }
-    return false;
+    return VisitRow(store, row, [](auto& list, std::size_t index) { list.RemoveAt(index); });
 }
 
 bool ToggleGraphRowHidden(GraphStore& store, int row) {
