@@ -100,14 +100,15 @@ void ExpressionEvaluator::Bind(const ConstantTable* constants, const FunctionGra
     m_functions = functions;
 }
 
-bool ExpressionEvaluator::Evaluate(const char* text, double& value) {
+bool ExpressionEvaluator::Evaluate(std::string_view text, double& value) {
     m_success = true;
     value = 0.0;
     char work[kWorkTextSize];
-    const std::size_t length = std::strlen(text);
-    if (length >= kWorkTextSize)
+    if (text.size() >= kWorkTextSize)
         return m_success = false;
-    std::memcpy(work, text, length + 1);
+    if (!text.empty()) // an empty view may point nowhere
+        std::memcpy(work, text.data(), text.size());
+    work[text.size()] = '\0';
 
     if (ReplaceConstants(work) == Step::Stop)
         return m_success = false;

@@ -32,7 +32,7 @@ public:
     // what the reduction produced with failing parts counted 0, or 0 when the evaluation had to
     // stop (a text too long, too many pieces, an unmatched closing bracket, a value that is not
     // finite in a bracket group).
-    bool Evaluate(const char* text, double& value);
+    bool Evaluate(std::string_view text, double& value);
 
 private:
     enum class Step { Continue, Stop };

@@ -7,19 +7,6 @@
 
 #include <cstring>
 
-namespace {
-
-// Evaluates one of the three expressions, which views the substituted text.
-bool EvaluatePart(ExpressionEvaluator& evaluator, std::string_view part, double& value) {
-    char text[kWorkTextSize];
-    if (!part.empty()) // a missing expression views nothing at all
-        std::memcpy(text, part.data(), part.size());
-    text[part.size()] = '\0';
-    return evaluator.Evaluate(text, value);
-}
-
-} // namespace
-
 void ParametricSampler::SampleParametric(PlotBuffer& buffer, double halfRange) {
     ParametricGraph& parametric = buffer.parametric;
     char normalized[kWorkTextSize];
@@ -41,8 +28,8 @@ void ParametricSampler::SampleParametric(PlotBuffer& buffer, double halfRange) {
         if (!ReplaceVariable(text, sizeof text, 't', t))
             continue;
         const ParametricText parts = SplitParametricText(text);
-        buffer.valid[i] = EvaluatePart(*this, parts.x, buffer.x[i]) && EvaluatePart(*this, parts.y, buffer.y[i]) &&
-                          EvaluatePart(*this, parts.z, buffer.z[i]);
+        buffer.valid[i] = Evaluate(parts.x, buffer.x[i]) && Evaluate(parts.y, buffer.y[i]) &&
+                          Evaluate(parts.z, buffer.z[i]);
     }
     buffer.kind = kParametricPlot;
 }
