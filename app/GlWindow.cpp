@@ -2,6 +2,7 @@
 
 #include "app/ShowMessageBox.h"
 #include "app/WindowTable.h"
+#include "panel/GbkText.h"
 #include "panel/GdiObject.h"
 
 #include <windowsx.h>
@@ -32,16 +33,6 @@ WindowTable<HWND, GlWindow>& Windows() {
 // The window procedure binds a new window to the object constructed last, at WM_CREATE.
 GlWindow* g_lastConstructed = nullptr;
 
-// Class names and titles are written in our UTF-8 sources; the window API takes UTF-16.
-std::wstring Widen(const char* text) {
-    const int size = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-    if (size <= 0)
-        return {};
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text, -1, wide.data(), size);
-    wide.resize(static_cast<std::size_t>(size - 1));
-    return wide;
-}
 
 PIXELFORMATDESCRIPTOR PixelFormatFor(int colourBits) {
     PIXELFORMATDESCRIPTOR descriptor = {};
@@ -76,7 +67,8 @@ GlWindow::~GlWindow() {
 bool GlWindow::CreateGLWindow(const char* className, const char* title, int width, int height, int bits,
                               bool fullScreen) {
     // A name too long for the buffer is cut short; registration and creation both use the copy.
-    lstrcpynW(m_className, Widen(className).c_str(), kClassNameSize);
+    // Class names and titles are written in our UTF-8 sources; the window API takes UTF-16.
+    lstrcpynW(m_className, MultiByteToWide(className, CP_UTF8).c_str(), kClassNameSize);
     m_keys.fill(false);
     m_fullScreen = fullScreen;
     m_hInstance = GetModuleHandleW(nullptr);
@@ -110,7 +102,7 @@ bool GlWindow::CreateGLWindow(const char* className, const char* title, int widt
     // WM_CREATE, and with it OnCreate, runs inside this call: the subclass makes its child windows
     // there, before the pixel format is set. Under Wine a window without children at that moment
     // never shows the GDI children it gets later.
-    m_hWnd = CreateWindowExW(WS_EX_APPWINDOW, m_className, Widen(title).c_str(),
+    m_hWnd = CreateWindowExW(WS_EX_APPWINDOW, m_className, MultiByteToWide(title, CP_UTF8).c_str(),
                              WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, frame.right - frame.left,
                              frame.bottom - frame.top, nullptr, nullptr, m_hInstance, nullptr);
     if (m_hWnd == nullptr)

@@ -1,6 +1,8 @@
 #include "glui/DibLoader.h"
 
 #include "glui/DibFile.h"
+#include "panel/GbkText.h"
+#include "panel/GdiObject.h"
 
 #include <cstdio>
 #include <memory>
@@ -19,19 +21,11 @@ void ShowError(const wchar_t* text) {
     g_messageBox(GetFocus(), text, L"Error", MB_OK);
 }
 
-std::wstring WideFromAnsi(const std::string& text) {
-    const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), length);
-    return wide;
-}
-
 std::wstring OpenFailureText(const char* fileName) {
     const int length = std::snprintf(nullptr, 0, kOpenFailure, fileName);
     std::string text(static_cast<std::size_t>(length), '\0');
     std::snprintf(text.data(), text.size() + 1, kOpenFailure, fileName);
-    return WideFromAnsi(text);
+    return MultiByteToWide(text, CP_ACP);
 }
 
 struct HandleCloser {
@@ -43,11 +37,6 @@ struct ViewUnmapper {
     void operator()(const void* view) const { UnmapViewOfFile(view); }
 };
 using UniqueView = std::unique_ptr<const void, ViewUnmapper>;
-
-struct BitmapDeleter {
-    void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
-};
-using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>;
 
 struct DcDeleter {
     void operator()(HDC dc) const { DeleteDC(dc); }
@@ -78,20 +67,20 @@ DibImageHolder ConvertPixels(const DibFile& file) {
     target.bmiHeader.biCompression = BI_RGB;
     target.bmiHeader.biSizeImage = static_cast<DWORD>(rows) * static_cast<DWORD>(width) * 3;
     void* bits = nullptr;
-    const UniqueBitmap section(CreateDIBSection(nullptr, &target, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const GdiObject<HBITMAP> section(CreateDIBSection(nullptr, &target, DIB_RGB_COLORS, &bits, nullptr, 0));
     const UniqueDc dc(CreateCompatibleDC(nullptr));
-    if (!section || !dc) {
+    if (section.Get() == nullptr || !dc) {
         ShowError(L"Out of memory.");
         return nullptr;
     }
-    const UniqueSelection selection(SelectObject(dc.get(), section.get()), Deselector{dc.get()});
+    const UniqueSelection selection(SelectObject(dc.get(), section.Get()), Deselector{dc.get()});
     if (!selection) {
         ShowError(L"Out of memory.");
         return nullptr;
     }
 
     const auto* source = reinterpret_cast<const BITMAPINFO*>(file.SourceHeader().data());
-    if (SetDIBits(dc.get(), section.get(), 0, static_cast<UINT>(rows), file.Pixels(), source,
+    if (SetDIBits(dc.get(), section.Get(), 0, static_cast<UINT>(rows), file.Pixels(), source,
                   DIB_RGB_COLORS) == 0) {
         ShowError(L"Image file conversion error.");
         return nullptr;
@@ -156,7 +145,7 @@ DibImageHolder LoadDibImage(const char* fileName) {
     std::fclose(probe);
 
     bool opened = false;
-    DibImageHolder image = LoadMapped(WideFromAnsi(fileName), opened);
+    DibImageHolder image = LoadMapped(MultiByteToWide(fileName, CP_ACP), opened);
     if (!opened)
         ShowError(OpenFailureText(fileName).c_str());
     return image;

@@ -10,16 +10,18 @@ constexpr UINT kGbkCodePage = 936;
 
 // Both conversion calls fail on an empty input, so it returns early; any other failure gives an
 // empty text, which is all a control or a record can do with it.
-std::wstring GbkToWide(std::string_view text) {
+std::wstring MultiByteToWide(std::string_view text, unsigned int codePage) {
     if (text.empty())
         return {};
     const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(kGbkCodePage, 0, text.data(), size, nullptr, 0);
+    const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
     if (length > 0)
-        MultiByteToWideChar(kGbkCodePage, 0, text.data(), size, wide.data(), length);
+        MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
     return wide;
 }
+
+std::wstring GbkToWide(std::string_view text) { return MultiByteToWide(text, kGbkCodePage); }
 
 std::string WideToGbk(std::wstring_view text) {
     if (text.empty())
