@@ -3,6 +3,7 @@
 #include "glui/DibFile.h"
 #include "panel/GbkText.h"
 #include "panel/GdiObject.h"
+#include "panel/GdiSelection.h"
 
 #include <cstdio>
 #include <memory>
@@ -43,13 +44,6 @@ struct DcDeleter {
 };
 using UniqueDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
 
-// Puts the context's previous bitmap back, so that no context holds the section when it goes.
-struct Deselector {
-    HDC dc;
-    void operator()(HGDIOBJ previous) const { SelectObject(dc, previous); }
-};
-using UniqueSelection = std::unique_ptr<void, Deselector>;
-
 // GDI draws the file's pixels, whatever their depth, palette or compression, into a 24-bit DIB
 // section; its rows are then copied out as R, G, B. The guards are declared so that they release
 // the context before the section.
@@ -73,7 +67,7 @@ DibImageHolder ConvertPixels(const DibFile& file) {
         ShowError(L"Out of memory.");
         return nullptr;
     }
-    const UniqueSelection selection(SelectObject(dc.get(), section.Get()), Deselector{dc.get()});
+    const GdiSelection selection(dc.get(), section.Get());
     if (!selection) {
         ShowError(L"Out of memory.");
         return nullptr;

@@ -3,6 +3,7 @@
 #include "mainwin/GraphRows.h"
 #include "mainwin/RowHatching.h"
 #include "panel/GbkText.h"
+#include "panel/GdiSelection.h"
 #include "res/resource.h"
 
 #include <string>
@@ -16,18 +17,6 @@ constexpr int kIconSize = 16;
 constexpr int kListWidth = 200;
 constexpr int kMaxRowText = 250;
 
-// Selects a GDI object into a device context for one scope.
-class Selection {
-public:
-    Selection(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(SelectObject(dc, object)) {}
-    ~Selection() { SelectObject(m_dc, m_previous); }
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
-
-private:
-    HDC m_dc;
-    HGDIOBJ m_previous;
-};
 
 } // namespace
 
@@ -85,7 +74,7 @@ void GraphListPanel::DrawRow(const DRAWITEMSTRUCT& item, const GraphStore& store
     const RECT background{r.left + kIconSize, r.top, r.right, r.bottom};
     FillRect(dc, &background, selected ? m_azure.Get() : (row % 2 == 0 ? m_white.Get() : m_paleBlue.Get()));
     {
-        const Selection pen(dc, m_separatorPen.Get());
+        const GdiSelection pen(dc, m_separatorPen.Get());
         MoveToEx(dc, 0, r.bottom - 1, nullptr);
         LineTo(dc, kListWidth, r.bottom - 1);
     }
@@ -98,7 +87,7 @@ void GraphListPanel::DrawRow(const DRAWITEMSTRUCT& item, const GraphStore& store
 
     const std::size_t length = wcslen(text);
     if (length > 0 && text[length - 1] == L'&') {
-        const Selection pen(dc, m_hatchPen.Get());
+        const GdiSelection pen(dc, m_hatchPen.Get());
         for (const LineSegment& line : RowHatching(r.left, r.right, r.top, r.bottom, row)) {
             MoveToEx(dc, line.x1, line.y1, nullptr);
             LineTo(dc, line.x2, line.y2);
