@@ -10,6 +10,7 @@
 #include <limits>
 #include <stdexcept>
 #include <string_view>
+#include <type_traits>
 
 namespace {
 
@@ -175,6 +176,14 @@ public:
         const json* value = Find(key);
         field = value != nullptr ? ColourFrom(*value, Where(key)) : 0;
     }
+    void Bytes(const char* key, void* field, std::size_t size) {
+        const json* value = Find(key);
+        if (value == nullptr)
+            return;
+        if (!value->is_string())
+            throw JsonError(Where(key) + " must be a string of hexadecimal digits");
+        FromHex(value->get<std::string>(), field, size, Where(key));
+    }
     template <std::size_t N>
     void Doubles(const char* key, double (&field)[N]) {
         const json* value = Find(key);
@@ -201,9 +210,102 @@ private:
     std::vector<std::string> m_known;
 };
 
-// The records of one list: an array of objects, each read by `read`.
-template <typename List, typename Read>
-void ReadList(const json& root, const char* key, List& list, Read read) {
+// Writes the fields of one JSON object, in the calls' order; the defaults are the reader's.
+class ObjectWriter {
+public:
+    template <std::size_t N>
+    void Text(const char* key, const char (&field)[N]) { PutText(m_object, key, field); }
+    void Double(const char* key, double field, double) { m_object[key] = Number(field); }
+    void Int(const char* key, std::int32_t field, std::int32_t) { m_object[key] = field; }
+    void Colour(const char* key, std::uint32_t field) { m_object[key] = field; }
+    void Bytes(const char* key, const void* field, std::size_t size) { m_object[key] = Hex(field, size); }
+    template <std::size_t N>
+    void Doubles(const char* key, const double (&field)[N]) {
+        ordered_json array = ordered_json::array();
+        for (const double value : field)
+            array.push_back(Number(value));
+        m_object[key] = array;
+    }
+
+    ordered_json& Object() { return m_object; }
+
+private:
+    ordered_json m_object;
+};
+
+// The fields of each record, once for both directions: `Io` is an ObjectReader filling the
+// record or an ObjectWriter reading it (then the record is const).
+template <typename Record, typename Type>
+concept RecordOf = std::is_same_v<std::remove_const_t<Record>, Type>;
+
+template <typename Io>
+void Fields(Io& io, RecordOf<FunctionGraph> auto& f) {
+    io.Text("name", f.name);
+    io.Int("form", f.form, kFormY);
+    io.Text("text", f.text);
+    io.Double("lower", f.lower, -10);
+    io.Double("upper", f.upper, 10);
+    io.Colour("colour", f.colour);
+    io.Int("hidden", f.hidden, 0);
+    io.Int("reserved", f.reserved, 0);
+}
+
+template <typename Io>
+void Fields(Io& io, RecordOf<ParametricGraph> auto& p) {
+    io.Text("name", p.name);
+    io.Text("text", p.text);
+    io.Double("lower", p.lower, -10);
+    io.Double("upper", p.upper, 10);
+    io.Int("reserved", p.reserved, 0);
+    io.Int("hidden", p.hidden, 0);
+    io.Colour("colour", p.colour);
+    io.Int("creatorKind", p.creatorKind, 2);
+}
+
+template <typename Io>
+void Fields(Io& io, RecordOf<InequalityGroup> auto& g) {
+    io.Text("name", g.name);
+    io.Text("text", g.text);
+    io.Double("xLower", g.xLower, -10);
+    io.Double("xUpper", g.xUpper, 10);
+    io.Double("yLower", g.yLower, -10);
+    io.Double("yUpper", g.yUpper, 10);
+    io.Int("precision", g.precision, kPrecisionMedium);
+    io.Colour("colour", g.colour);
+    io.Int("hidden", g.hidden, 0);
+    io.Int("reserved", g.reserved, 0);
+}
+
+template <typename Io>
+void Fields(Io& io, RecordOf<NamedConstant> auto& c) {
+    io.Text("name", c.name);
+    io.Double("value", c.value, 0);
+    io.Bytes("reserved", c.reserved, sizeof c.reserved);
+}
+
+template <typename Io>
+void Fields(Io& io, RecordOf<ViewState> auto& view) {
+    io.Int("mode", view.mode, view.mode);
+    io.Doubles("angles", view.angles);
+    io.Doubles("speeds", view.speeds);
+    io.Doubles("position", view.position);
+    io.Doubles("ranges", view.ranges);
+}
+
+template <typename List>
+ordered_json WriteList(const List& list) {
+    ordered_json array = ordered_json::array();
+    for (const auto& record : list) {
+        ObjectWriter writer;
+        Fields(writer, record);
+        array.push_back(writer.Object());
+    }
+    return array;
+}
+
+// The records of one list: an array of objects, each read into a zeroed record.
+template <typename Record, typename List>
+void ReadList(const json& root, const char* key, List& list) {
     const auto found = root.find(key);
     if (found == root.end())
         return;
@@ -211,8 +313,10 @@ void ReadList(const json& root, const char* key, List& list, Read read) {
         throw JsonError(std::string(key) + " must be an array");
     for (std::size_t i = 0; i < found->size(); ++i) {
         ObjectReader reader((*found)[i], std::string(key) + "[" + std::to_string(i) + "]");
-        list.Append(read(reader));
+        Record record{};
+        Fields(reader, record);
         reader.Finish();
+        list.Append(record);
     }
 }
 
@@ -220,67 +324,13 @@ void ReadList(const json& root, const char* key, List& list, Read read) {
 
 ordered_json WorkspaceToJson(const GraphStore& store) {
     ordered_json root;
-    root["functions"] = ordered_json::array();
-    for (const FunctionGraph& f : store.functions) {
-        ordered_json o;
-        PutText(o, "name", f.name);
-        o["form"] = f.form;
-        PutText(o, "text", f.text);
-        o["lower"] = Number(f.lower);
-        o["upper"] = Number(f.upper);
-        o["colour"] = f.colour;
-        o["hidden"] = f.hidden;
-        o["reserved"] = f.reserved;
-        root["functions"].push_back(o);
-    }
-    root["parametrics"] = ordered_json::array();
-    for (const ParametricGraph& p : store.parametrics) {
-        ordered_json o;
-        PutText(o, "name", p.name);
-        PutText(o, "text", p.text);
-        o["lower"] = Number(p.lower);
-        o["upper"] = Number(p.upper);
-        o["reserved"] = p.reserved;
-        o["hidden"] = p.hidden;
-        o["colour"] = p.colour;
-        o["creatorKind"] = p.creatorKind;
-        root["parametrics"].push_back(o);
-    }
-    root["inequalities"] = ordered_json::array();
-    for (const InequalityGroup& g : store.inequalities) {
-        ordered_json o;
-        PutText(o, "name", g.name);
-        PutText(o, "text", g.text);
-        o["xLower"] = Number(g.xLower);
-        o["xUpper"] = Number(g.xUpper);
-        o["yLower"] = Number(g.yLower);
-        o["yUpper"] = Number(g.yUpper);
-        o["precision"] = g.precision;
-        o["colour"] = g.colour;
-        o["hidden"] = g.hidden;
-        o["reserved"] = g.reserved;
-        root["inequalities"].push_back(o);
-    }
-    root["constants"] = ordered_json::array();
-    for (const NamedConstant& c : store.constants) {
-        ordered_json o;
-        PutText(o, "name", c.name);
-        o["value"] = Number(c.value);
-        o["reserved"] = Hex(c.reserved, sizeof c.reserved);
-        root["constants"].push_back(o);
-    }
-    const ViewState& view = store.plot.view;
-    auto numbers = [](const double* values, std::size_t count) {
-        ordered_json array = ordered_json::array();
-        for (std::size_t i = 0; i < count; ++i)
-            array.push_back(Number(values[i]));
-        return array;
-    };
-    root["view"] = {{"mode", view.mode},
-                    {"angles", numbers(view.angles, 3)},
-                    {"speeds", numbers(view.speeds, 3)},
-                    {"position", numbers(view.position, 3)},
-                    {"ranges", numbers(view.ranges, 6)}};
+    root["functions"] = WriteList(store.functions);
+    root["parametrics"] = WriteList(store.parametrics);
+    root["inequalities"] = WriteList(store.inequalities);
+    root["constants"] = WriteList(store.constants);
+    ObjectWriter view;
+    Fields(view, store.plot.view);
+    root["view"] = view.Object();
     return root;
 }
 
@@ -289,64 +339,14 @@ bool WorkspaceFromJson(const json& root, GraphStore& store, std::string& error) 
         ObjectReader top(root, "the workspace");
         for (const char* key : {"functions", "parametrics", "inequalities", "constants"})
             top.Find(key);
-        ReadList(root, "functions", store.functions, [](ObjectReader& r) {
-            FunctionGraph f{};
-            r.Text("name", f.name);
-            r.Int("form", f.form, kFormY);
-            r.Text("text", f.text);
-            r.Double("lower", f.lower, -10);
-            r.Double("upper", f.upper, 10);
-            r.Colour("colour", f.colour);
-            r.Int("hidden", f.hidden, 0);
-            r.Int("reserved", f.reserved, 0);
-            return f;
-        });
-        ReadList(root, "parametrics", store.parametrics, [](ObjectReader& r) {
-            ParametricGraph p{};
-            r.Text("name", p.name);
-            r.Text("text", p.text);
-            r.Double("lower", p.lower, -10);
-            r.Double("upper", p.upper, 10);
-            r.Int("reserved", p.reserved, 0);
-            r.Int("hidden", p.hidden, 0);
-            r.Colour("colour", p.colour);
-            r.Int("creatorKind", p.creatorKind, 2);
-            return p;
-        });
-        ReadList(root, "inequalities", store.inequalities, [](ObjectReader& r) {
-            InequalityGroup g{};
-            r.Text("name", g.name);
-            r.Text("text", g.text);
-            r.Double("xLower", g.xLower, -10);
-            r.Double("xUpper", g.xUpper, 10);
-            r.Double("yLower", g.yLower, -10);
-            r.Double("yUpper", g.yUpper, 10);
-            r.Int("precision", g.precision, kPrecisionMedium);
-            r.Colour("colour", g.colour);
-            r.Int("hidden", g.hidden, 0);
-            r.Int("reserved", g.reserved, 0);
-            return g;
-        });
-        ReadList(root, "constants", store.constants, [](ObjectReader& r) {
-            NamedConstant c{};
-            r.Text("name", c.name);
-            r.Double("value", c.value, 0);
-            if (const json* reserved = r.Find("reserved")) {
-                if (!reserved->is_string())
-                    throw JsonError(r.Where("reserved") + " must be a string of hexadecimal digits");
-                FromHex(reserved->get<std::string>(), c.reserved, sizeof c.reserved, r.Where("reserved"));
-            }
-            return c;
-        });
+        ReadList<FunctionGraph>(root, "functions", store.functions);
+        ReadList<ParametricGraph>(root, "parametrics", store.parametrics);
+        ReadList<InequalityGroup>(root, "inequalities", store.inequalities);
+        ReadList<NamedConstant>(root, "constants", store.constants);
         if (const json* view = top.Find("view")) {
-            ObjectReader r(*view, "view");
-            ViewState& state = store.plot.view;
-            r.Int("mode", state.mode, state.mode);
-            r.Doubles("angles", state.angles);
-            r.Doubles("speeds", state.speeds);
-            r.Doubles("position", state.position);
-            r.Doubles("ranges", state.ranges);
-            r.Finish();
+            ObjectReader reader(*view, "view");
+            Fields(reader, store.plot.view);
+            reader.Finish();
         }
         top.Finish();
         return true;
