@@ -6,6 +6,7 @@
 
 #include <string>
 #include <tuple>
+#include <type_traits>
 
 namespace {
 
@@ -51,6 +52,12 @@ TEST(NextFreeName, FindsNothingOnceTwentySixRecordsExist) {
     }
     EXPECT_EQ(FreeName(allLetters), "<none>");
     EXPECT_EQ(FreeName(userNamed), "<none>");
+    // Creating a default record then leaves it all zero.
+    FunctionGraph f;
+    std::memset(&f, 0x55, sizeof f);
+    EXPECT_FALSE(userNamed.CreateDefault(f, kFormY));
+    const FunctionGraph zero{};
+    EXPECT_EQ(std::memcmp(&f, &zero, sizeof f), 0);
     allLetters.RemoveAt(7);
     EXPECT_EQ(FreeName(allLetters), "FH");
 }
@@ -75,51 +82,40 @@ TEST(CreateDefault, FillsTheDefaultsOfEachKind) {
     EXPECT_EQ((f.colour | p.colour | g.colour) >> 24, 0u);
 }
 
-TEST(CreateDefault, LeavesAZeroRecordWhenNoNameIsFree) {
-    FunctionGraphList functions;
-    for (int i = 0; i < 26; ++i)
-        functions.Append(Named<FunctionGraph>("x"));
-    FunctionGraph f;
-    std::memset(&f, 0x55, sizeof f);
-    EXPECT_FALSE(functions.CreateDefault(f, kFormY));
-    const FunctionGraph zero{};
-    EXPECT_EQ(std::memcmp(&f, &zero, sizeof f), 0);
+// The list line of a list holding the one record.
+template <typename List>
+std::string LineOf(List& list, const char* name, const char* text, std::int32_t hidden) {
+    list.Clear();
+    list.Append(Named<std::remove_cvref_t<decltype(list[0])>>(name, text, hidden));
+    return list.FormatListText(0);
 }
 
 TEST(FormatListText, DescribesEachKindWithTheHiddenMark) {
     FunctionGraphList functions;
-    functions.Append(Named<FunctionGraph>("FA", "cosx"));
-    functions.Append(Named<FunctionGraph>("FA", "cosx", 1));
-    FunctionGraph x = Named<FunctionGraph>("FB", "y^2", 1);
-    x.form = kFormX;
-    functions.Append(x);
-    functions.Append(Named<FunctionGraph>("FC", "1", 2)); // only 1 hides
-    EXPECT_EQ(functions.FormatListText(0), "FA:y=cosx");
-    EXPECT_EQ(functions.FormatListText(1), "FA:y=cosx&");
-    EXPECT_EQ(functions.FormatListText(2), "FB:x=y^2&");
-    EXPECT_EQ(functions.FormatListText(3), "FC:y=1");
-
     ParametricGraphList parametrics;
+    InequalityGroupList inequalities;
     const struct {
+        const char* name; // its letter gives the list
         const char* text;
         std::int32_t hidden;
         const char* line;
     } cases[] = {
-        {"cost&sint&0", 0, "EA:x=cost&&y=sint&&z=0"}, {"cost&sint&0", 1, "EA:x=cost&&y=sint&&z=0&"},
-        {"cost&sint", 0, "EA:x=cost&&y=sint&&z="}, {"t", 0, "EA:x=t&&y=&&z="}, {"&&", 0, "EA:x=&&y=&&z="},
-        {"a&b&c&d", 0, "EA:x=a&&y=b&&z=c"},
+        {"FA", "cosx", 0, "FA:y=cosx"}, {"FA", "cosx", 1, "FA:y=cosx&"}, {"FC", "1", 2, "FC:y=1"}, // only 1 hides
+        {"EA", "cost&sint&0", 0, "EA:x=cost&&y=sint&&z=0"}, {"EA", "cost&sint&0", 1, "EA:x=cost&&y=sint&&z=0&"},
+        {"EA", "cost&sint", 0, "EA:x=cost&&y=sint&&z="},    {"EA", "t", 0, "EA:x=t&&y=&&z="},
+        {"EA", "&&", 0, "EA:x=&&y=&&z="},                   {"EA", "a&b&c&d", 0, "EA:x=a&&y=b&&z=c"},
+        {"IA", "x>y", 0, "IA:x>y"},                         {"IB", "x<1", 1, "IB:x<1&"},
     };
     for (const auto& c : cases) {
-        parametrics.Clear();
-        parametrics.Append(Named<ParametricGraph>("EA", c.text, c.hidden));
-        EXPECT_EQ(parametrics.FormatListText(0), c.line) << c.text;
+        const std::string line = c.name[0] == 'F'   ? LineOf(functions, c.name, c.text, c.hidden)
+                                 : c.name[0] == 'E' ? LineOf(parametrics, c.name, c.text, c.hidden)
+                                                    : LineOf(inequalities, c.name, c.text, c.hidden);
+        EXPECT_EQ(line, c.line) << c.name << " " << c.text;
     }
-
-    InequalityGroupList inequalities;
-    inequalities.Append(Named<InequalityGroup>("IA", "x>y"));
-    inequalities.Append(Named<InequalityGroup>("IB", "x<1", 1));
-    EXPECT_EQ(inequalities.FormatListText(0), "IA:x>y");
-    EXPECT_EQ(inequalities.FormatListText(1), "IB:x<1&");
+    FunctionGraph x = Named<FunctionGraph>("FB", "y^2", 1);
+    x.form = kFormX;
+    functions.Append(x);
+    EXPECT_EQ(functions.FormatListText(1), "FB:x=y^2&");
 }
 
 TEST(FindByName, IsExactAndTakesTheFirst) {

@@ -36,10 +36,6 @@ protected:
     static GraphStore StoreWithOneFunction() {
         GraphStore store;
         FunctionGraph f{};
-        SetFieldText(f.name, "FA");
-        SetFieldText(f.text, "cosx");
-        f.lower = -10;
-        f.upper = 10;
         f.colour = 0x0A0A0A; // stored with carriage returns
         store.functions.Append(f);
         store.plot.view.mode = kPlane;

@@ -34,12 +34,9 @@ TEST(DragView, EachButtonMovesTheViewItsWay) {
         EXPECT_NEAR(view.angles[1], c.angleY, 1e-5) << c.buttons;
         EXPECT_EQ(view.speeds[1], c.speedY) << c.buttons;
     }
-}
-
-TEST(DragView, UsesSinglePrecisionSteps) {
     ViewState view;
     DragView(view, kLeftButton, 1, 0);
-    EXPECT_EQ(view.position[0], static_cast<double>(0.025f)); // not 0.025 exactly
+    EXPECT_EQ(view.position[0], static_cast<double>(0.025f)); // single-precision steps, not 0.025
 }
 
 TEST(WrapAngle, KeepsAnglesInMinus180To180) {

@@ -3,22 +3,15 @@ import random
 
 import pytest
 
-# (expression, printed line) without any binding; run through standard input in one go.
+# (expression, printed line) without any binding; run through standard input in one go. The
+# language itself is tested in the unit tests; these are what the command adds: the printed
+# value, the failure mark, the lone variable and lines past the working length.
 PLAIN = [
-    ("2^3^2", "512 ok"), ("-3^2", "-9 ok"), ("2*-3", "-3 ok"), ("2*(-3)", "-6 ok"),
-    ("x^-1", "0 ok"),  # x counts 0: (0^0) - 1
-    ("[4.5]", "4 ok"), ("[-1.63]", "-2 ok"), ("[-2]", "-3 ok"), ("{4.5}", "0.5 ok"), ("{-2}", "1 ok"),
-    ("sin2^2", "0.826821 ok"), ("(1/3)*3", "0.999999 ok"), ("sincos1", "0 ok"), ("SIN2", "0 ok"),
-    ("y", "0 ok"), ("exp(1)", "2.71828 ok"), ("tg(1)", "1.55741 ok"), ("", "0 ok"), ("   ", "0 ok"),
-    ("1/0", "1 failed"), ("0/0", "0 failed"), ("(1/0)+1", "2 failed"), ("lg0", "0 failed"),
-    ("ln(-1)", "0 failed"), ("arcsin2", "0 failed"), ("arccos(-1.5)", "0 failed"), ("arcsec0.5", "0 failed"),
-    ("arcctg0", "0 failed"), ("1+lg0", "1 failed"), ("ctg0", "0 failed"), ("csc0", "0 failed"),
-    ("(-8)^(1/3)", "0 failed"), ("0^(-1)", "0 failed"), ("2^0.5", "1.41421 ok"),
-    ("arcctg(-1)", "-0.785398 ok"), ("lg8/lg2", "3 ok"), ("1000*1000", "1e+06 ok"),
-    ("1000*1000+1", "1e+06 ok"), ("1/100000*3", "3e-05 ok"), ("1)", "0 failed"),
-    ("1" + "+1" * 30, "0 failed"), ("1" + "+1" * 29, "30 ok"), ("9" * 300, "0 failed"),
+    ("2^3^2", "512 ok"), ("-3^2", "-9 ok"), ("x^-1", "0 ok"),  # x counts 0: (0^0) - 1
+    ("", "0 ok"), ("(1/3)*3", "0.999999 ok"), ("arcctg(-1)", "-0.785398 ok"), ("1000*1000", "1e+06 ok"),
+    ("1000*1000+1", "1e+06 ok"), ("1/100000*3", "3e-05 ok"), ("1/0", "1 failed"), ("(1/0)+1", "2 failed"),
+    ("1)", "0 failed"), ("9" * 300, "0 failed"),
     ("sin2e3", "0.93004 ok"),  # the argument reads 2e3 like atof, then e3 is a name worth 0
-    ("2,5", "2 ok"),
 ]
 
 
@@ -31,10 +24,7 @@ def test_plain_expressions_through_standard_input(cli):
     (["--func", "FA:y=x^2+1", "FA(2)"], "5 ok"),
     (["--func", "FA:y=x^2+1", "--func", "FB:y=FA(x)", "FB(-3)"], "10 ok"),
     (["--func", "FE:x=y^2", "FE(3)"], "0 ok"),
-    (["--func", "FA:y=lgx", "--func", "FB:y=FA(x)", "FB(-1)"], "0 failed"),
     (["--func", "FA:y=FA(x)", "FA(1)"], "0 failed"),
-    (["--func", "FA:y=FB(x)", "--func", "FB:y=FA(x)", "FA(1)"], "0 failed"),
-    (["--const", "g=9.8", "$g*2"], "19.6 ok"),
     (["--const", "a=1", "--const", "ab=2", "$ab"], "10 ok"),
     (["--const", "g=9.8", "--func", "FA:y=x*$g", "FA(2)"], "19.6 ok"),
     (["1/0"], "1 failed"),
