@@ -1,5 +1,7 @@
 #include "glui/ColumnDrawing.h"
 
+#include "glui/GlQuad.h"
+
 #include <windows.h>
 
 #include <GL/gl.h>
@@ -35,16 +37,7 @@ void DrawColumnItem(int index, unsigned int texture, bool hovered) {
         glColor3f(1.0f, 0.8f, 0.5f);
     else
         glColor3f(1.0f, 1.0f, 1.0f);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex3f(-kItemHalfWidth, -kItemHalfHeight, 0.0f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex3f(kItemHalfWidth, -kItemHalfHeight, 0.0f);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex3f(kItemHalfWidth, kItemHalfHeight, 0.0f);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex3f(-kItemHalfWidth, kItemHalfHeight, 0.0f);
-    glEnd();
+    DrawTexturedQuad(-kItemHalfWidth, -kItemHalfHeight, kItemHalfWidth, kItemHalfHeight, 0.0f);
     glColor3f(1.0f, 1.0f, 1.0f);
     glBindTexture(GL_TEXTURE_2D, 0);
     glTranslatef(0.0f, -y, -kItemDepth);
