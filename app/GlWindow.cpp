@@ -1,9 +1,9 @@
 #include "app/GlWindow.h"
 
-#include "app/ShowMessageBox.h"
 #include "app/WindowTable.h"
 #include "panel/GbkText.h"
 #include "panel/GdiObject.h"
+#include "panel/ShowMessageBox.h"
 
 #include <windowsx.h>
 
@@ -47,7 +47,7 @@ PIXELFORMATDESCRIPTOR PixelFormatFor(int colourBits) {
 }
 
 void ShowShutdownError(const wchar_t* text) {
-    ShowMessageBox(text, kShutdownCaption, MB_OK | MB_ICONINFORMATION);
+    ShowMessageBox(nullptr, text, kShutdownCaption, MB_OK | MB_ICONINFORMATION);
 }
 
 } // namespace
@@ -81,15 +81,15 @@ bool GlWindow::CreateGLWindow(const char* className, const char* title, int widt
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = m_className;
     if (RegisterClassW(&windowClass) == 0) {
-        ShowMessageBox(L"Failed To Register The Window Class.", kErrorCaption, MB_OK | MB_ICONEXCLAMATION);
+        ShowMessageBox(nullptr, L"Failed To Register The Window Class.", kErrorCaption, MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
 
     if (m_fullScreen && !SwitchToFullScreen(width, height, bits)) {
-        if (ShowMessageBox(L"The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use "
+        if (ShowMessageBox(nullptr, L"The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use "
                            L"Windowed Mode Instead?",
                            L"Lumen GL", MB_YESNO | MB_ICONEXCLAMATION) != IDYES) {
-            ShowMessageBox(L"Program Will Now Close.", kErrorCaption, MB_OK | MB_ICONSTOP);
+            ShowMessageBox(nullptr, L"Program Will Now Close.", kErrorCaption, MB_OK | MB_ICONSTOP);
             return false;
         }
         m_fullScreen = false;
@@ -144,7 +144,7 @@ bool GlWindow::SwitchToFullScreen(int width, int height, int bits) const {
 
 bool GlWindow::FailCreation(const wchar_t* text) {
     DestroyGLWindow();
-    ShowMessageBox(text, kErrorCaption, MB_OK | MB_ICONEXCLAMATION);
+    ShowMessageBox(nullptr, text, kErrorCaption, MB_OK | MB_ICONEXCLAMATION);
     return false;
 }
 

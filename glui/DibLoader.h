@@ -9,8 +9,3 @@
 // failure shows its message box ("Error", owned by the window with the keyboard focus) and gives
 // null. The file name is a narrow string in the ANSI code page.
 DibImageHolder LoadDibImage(const char* fileName);
-
-// The loader shows its messages through a function with MessageBoxW's signature. Tests put a
-// recorder in its place, so that no modal box waits for a click; returns the one it replaces.
-using MessageBoxFunction = int(WINAPI*)(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
-MessageBoxFunction SetDibMessageBox(MessageBoxFunction messageBox);

@@ -4,22 +4,20 @@
 #include "panel/GbkText.h"
 #include "panel/GdiObject.h"
 #include "panel/GdiSelection.h"
+#include "panel/ShowMessageBox.h"
 
 #include <cstdio>
 #include <memory>
 #include <new>
 #include <string>
 #include <type_traits>
-#include <utility>
 
 namespace {
-
-MessageBoxFunction g_messageBox = &MessageBoxW;
 
 constexpr char kOpenFailure[] = "Failed to open DIB file %s.\n";
 
 void ShowError(const wchar_t* text) {
-    g_messageBox(GetFocus(), text, L"Error", MB_OK);
+    ShowMessageBox(GetFocus(), text, L"Error", MB_OK);
 }
 
 std::wstring OpenFailureText(const char* fileName) {
@@ -143,8 +141,4 @@ DibImageHolder LoadDibImage(const char* fileName) {
     if (!opened)
         ShowError(OpenFailureText(fileName).c_str());
     return image;
-}
-
-MessageBoxFunction SetDibMessageBox(MessageBoxFunction messageBox) {
-    return std::exchange(g_messageBox, messageBox);
 }

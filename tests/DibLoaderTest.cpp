@@ -1,5 +1,6 @@
 #include "glui/DibLoader.h"
 #include "glui/Texture.h"
+#include "panel/ShowMessageBox.h"
 
 #include "tests/BmpFiles.h"
 #include "tests/GlTestContext.h"
@@ -16,7 +17,7 @@ namespace {
 // The boxes shown, as "owner is focus|caption|text|type".
 std::vector<std::wstring> g_shown;
 
-int WINAPI RecordMessageBox(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
+int RecordMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) {
     g_shown.push_back(std::wstring(owner == GetFocus() ? L"focus|" : L"other|") + caption + L"|" + text +
                       L"|" + std::to_wstring(type));
     return IDOK;
@@ -28,10 +29,10 @@ protected:
     void SetUp() override {
         MainWindowDrawingTest::SetUp();
         g_shown.clear();
-        m_previous = SetDibMessageBox(&RecordMessageBox);
+        m_previous = ReplaceMessageBox(&RecordMessageBox);
     }
     void TearDown() override {
-        SetDibMessageBox(m_previous);
+        ReplaceMessageBox(m_previous);
         for (const std::string& path : m_files)
             DeleteFileA(path.c_str());
     }

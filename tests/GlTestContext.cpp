@@ -1,6 +1,6 @@
 #include "tests/GlTestContext.h"
 
-#include "app/ShowMessageBox.h"
+#include "panel/ShowMessageBox.h"
 #include "glui/ScreenLayout.h"
 
 #include <GL/gl.h>
@@ -31,7 +31,7 @@ protected:
     }
 };
 
-int NoBox(const wchar_t*, const wchar_t*, unsigned int) {
+int NoBox(HWND, const wchar_t*, const wchar_t*, UINT) {
     return IDOK;
 }
 MessageBoxFunction s_previousBox = nullptr;

@@ -1,6 +1,6 @@
 #include "app/GlWindow.h"
 
-#include "app/ShowMessageBox.h"
+#include "panel/ShowMessageBox.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ LRESULT Log(std::string call, std::initializer_list<long long> arguments = {}) {
     return 0;
 }
 
-int RecordBox(const wchar_t* text, const wchar_t*, unsigned int) {
+int RecordBox(HWND, const wchar_t* text, const wchar_t*, UINT) {
     Log("Box " + std::string(text, text + std::wcslen(text)));
     return IDOK;
 }
