@@ -150,25 +150,24 @@ def title_face(headline, line, logo):
     return c.picture((512, 64))
 
 
-def splash():
-    """Bitmap 107. Its dialog may show only the left 350 pixels, so everything that matters stays
-    there and the rest is background."""
-    width, height = 400, 300
-    c = Canvas(width, height)
-    c.gradient((26, 32, 50), (6, 7, 12))
-    centre = (262, 88)
+def graph_paper(c, spacing, centre, axis_ends):
+    """Faint squares over the whole canvas, and the three axes from centre in the plot's colours."""
 
-    def graph_paper(g):
-        for gx in range(0, width + 1, 20):
-            g.line([(gx, 0), (gx, height)], 0.6, (255, 255, 255, 14), caps=False)
-        for gy in range(0, height + 1, 20):
-            g.line([(0, gy), (width, gy)], 0.6, (255, 255, 255, 14), caps=False)
-        for end, colour in (((350, 88), AXIS_X), ((262, 4), AXIS_Y), ((196, 154), AXIS_Z)):
+    def paint(g):
+        for gx in range(0, c.width + 1, spacing):
+            g.line([(gx, 0), (gx, c.height)], 0.6, (255, 255, 255, 14), caps=False)
+        for gy in range(0, c.height + 1, spacing):
+            g.line([(0, gy), (c.width, gy)], 0.6, (255, 255, 255, 14), caps=False)
+        for end, colour in zip(axis_ends, (AXIS_X, AXIS_Y, AXIS_Z)):
             g.line([centre, end], 1, colour + (90,), caps=False)
 
-    c.overlay(graph_paper)
-    # A spiral on a sphere, sampled into 2000 single points the way the program draws its graphs.
-    cloud = Canvas(width, height)
+    c.overlay(paint)
+
+
+def spiral(c, centre, size):
+    """A spiral on a sphere, sampled into 2000 single points the way the program draws its graphs,
+    with a glow; the sphere's radius is about size / 2.3."""
+    cloud = Canvas(c.width, c.height)
     count = 2000
     for i in range(count):
         u = i / (count - 1)
@@ -179,13 +178,24 @@ def splash():
         z = math.cos(latitude) * math.sin(longitude)
         # Tilt towards the viewer, then project.
         y, z = y * 0.94 - z * 0.34, y * 0.34 + z * 0.94
-        scale = 165 / (3.3 - z)
+        scale = size / (3.3 - z)
         colour = mix(mix(AXIS_X, AXIS_Y, min(1.0, u * 2)), AXIS_Z, max(0.0, u * 2 - 1))
         front = z > 0
         cloud.circle(centre[0] + scale * x, centre[1] - scale * y, 1.15 if front else 0.8,
                      fill=colour + (255 if front else 110,))
     c.overlay(lambda g: g.image.alpha_composite(cloud.image), blur=2.5)
     c.image.alpha_composite(cloud.image)
+
+
+def splash():
+    """Bitmap 107. Its dialog may show only the left 350 pixels, so everything that matters stays
+    there and the rest is background."""
+    width, height = 400, 300
+    c = Canvas(width, height)
+    c.gradient((26, 32, 50), (6, 7, 12))
+    centre = (262, 88)
+    graph_paper(c, 20, centre, ((350, 88), (262, 4), (196, 154)))
+    spiral(c, centre, 165)
     draw_logo(c.view(28, 150, 56))
     c.text(96, 178, "Orvane", LATIN_BOLD_FONT, 40, WHITE, anchor="lm")
     c.text(98, 212, "基于函数的数学工具", CJK_FONT, 16, (190, 208, 236), anchor="lm")
