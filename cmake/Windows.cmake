@@ -25,6 +25,7 @@ set(ORVANE_DRAW_ASSETS ${PROJECT_SOURCE_DIR}/res/draw_assets.py)
 set(ORVANE_DRAW_ASSETS_MODULES
     ${PROJECT_SOURCE_DIR}/res/canvas.py
     ${PROJECT_SOURCE_DIR}/res/file_formats.py
+    ${PROJECT_SOURCE_DIR}/res/page_symbols.py
     ${PROJECT_SOURCE_DIR}/res/symbols.py)
 execute_process(
     COMMAND ${ORVANE_PYTHON} -B ${ORVANE_DRAW_ASSETS} --list ${ORVANE_RESOURCE_PICTURE_DIR} ${ORVANE_PROGRAM_DIR}

@@ -4,10 +4,10 @@
     draw_assets.py [--list] RESOURCE_DIR PROGRAM_DIR
 
 RESOURCE_DIR receives the pictures that Orvane.rc compiles into the program (list_icons.bmp,
-splash.bmp, Orvane.ico); PROGRAM_DIR receives the data files installed beside Orvane.exe
-(Images/*.dat and Sound/*.wav). The output depends on nothing but this script, Pillow and the
-two Debian fonts, so every build draws the same bytes. With --list it only prints the paths of
-the files it would write.
+splash.bmp, the side-panel pages' page_*.bmp, Orvane.ico); PROGRAM_DIR receives the data files
+installed beside Orvane.exe (Images/*.dat and Sound/*.wav). The output depends on nothing but
+this script, Pillow and the two Debian fonts, so every build draws the same bytes. With --list it
+only prints the paths of the files it would write.
 """
 import math
 import sys
@@ -17,11 +17,16 @@ from PIL import Image, ImageChops
 
 from canvas import CJK_FONT, LATIN_BOLD_FONT, SUPERSAMPLE, Canvas, font, mix
 from file_formats import bmp_bytes, ico_bytes, wav_bytes
-from symbols import (AXIS_X, AXIS_Y, AXIS_Z, BLUE, GREEN, INK, MUTED, RED, TEAL, TILE_BOTTOM,
-                     TILE_TOP, WHITE, draw_axes, draw_calculator, draw_constants, draw_crossed_eye,
-                     draw_gauge, draw_graph_picture, draw_info, draw_logo, draw_minus, draw_neutral,
-                     draw_pencil, draw_plus, draw_position, draw_power, draw_question,
-                     draw_rotation, draw_trash)
+from page_symbols import (FACE_BOTTOM, FACE_FRAME, FACE_TOP, draw_cancel, draw_confirm,
+                          draw_inequality, draw_left_handed_axes, draw_lines, draw_mail,
+                          draw_parametric, draw_plain, draw_plane_axes, draw_pocket_calculator,
+                          draw_return, draw_right_handed_axes, draw_star, draw_vector, draw_web,
+                          draw_x_function, draw_y_function)
+from symbols import (AMBER, AXIS_X, AXIS_Y, AXIS_Z, BLUE, GREEN, INK, MUTED, RED, TEAL,
+                     TILE_BOTTOM, TILE_TOP, WHITE, draw_axes, draw_calculator, draw_constants,
+                     draw_crossed_eye, draw_gauge, draw_graph_picture, draw_info, draw_logo,
+                     draw_minus, draw_neutral, draw_pencil, draw_plus, draw_position, draw_power,
+                     draw_question, draw_rotation, draw_trash)
 
 # Bitmap 106 is turned into an image list whose transparent colour is this one.
 LIST_ICON_MASK = (0, 128, 255)
@@ -205,6 +210,36 @@ def splash():
     return c.picture((width, height))
 
 
+def about_picture():
+    """Bitmap 118, the about page's 252 by 189 picture: the splash picture's scene, smaller, with
+    the name and the version."""
+    width, height = 252, 189
+    c = Canvas(width, height)
+    c.gradient((26, 32, 50), (6, 7, 12))
+    centre = (180, 60)
+    graph_paper(c, 14, centre, ((240, 60), (180, 4), (138, 102)))
+    spiral(c, centre, 100)
+    draw_logo(c.view(16, 110, 40))
+    c.text(64, 124, "Orvane", LATIN_BOLD_FONT, 29, WHITE, anchor="lm")
+    c.text(65, 150, "基于函数的数学工具", CJK_FONT, 12, (190, 208, 236), anchor="lm")
+    c.overlay(lambda g: g.rounded(16, 168, 236, 169, 0.5, fill=(255, 255, 255, 30)))
+    c.text(16, 179, "版本 1.0", CJK_FONT, 9.5, MUTED, anchor="lm")
+    return c.picture((width, height))
+
+
+def page_button(symbol):
+    """A 64-pixel image button of the side-panel pages: a light rounded face, whose corners show
+    the black of the page."""
+    c = Canvas(64, 64)
+    c.gradient(FACE_TOP, FACE_BOTTOM)
+    shape = Canvas(64, 64)
+    shape.rounded(1.6, 1.6, 62.4, 62.4, 9, fill=(255, 255, 255, 255))
+    c.image.putalpha(shape.image.getchannel("A"))
+    c.rounded(1.6, 1.6, 62.4, 62.4, 9, outline=FACE_FRAME, width=1.4)
+    symbol(c)
+    return c.picture((64, 64))
+
+
 def list_icons():
     """Eight 16-pixel images for the graph list; the first three mark function, parametric
     equation and inequality group rows, the rest stay transparent."""
@@ -274,6 +309,30 @@ LIST_SYMBOLS = [draw_plus, draw_pencil, draw_crossed_eye, draw_minus,
                 draw_neutral, draw_neutral, draw_trash]
 
 
+# The image buttons of the side-panel pages, by the file name Orvane.rc compiles.
+PAGE_BUTTONS = {
+    "page_y_function.bmp": draw_y_function,
+    "page_parametric.bmp": draw_parametric,
+    "page_x_function.bmp": draw_x_function,
+    "page_inequality.bmp": draw_inequality,
+    "page_return.bmp": draw_return,
+    "page_cancel.bmp": draw_cancel,
+    "page_confirm.bmp": draw_confirm,
+    "page_choose_colour.bmp": draw_star,
+    "page_plane_axes.bmp": draw_plane_axes,
+    "page_left_handed_axes.bmp": draw_left_handed_axes,
+    "page_right_handed_axes.bmp": draw_right_handed_axes,
+    # The two tools that are not offered yet keep a plain face each.
+    "page_conic_sections.bmp": draw_plain(AMBER),
+    "page_calculator.bmp": draw_pocket_calculator,
+    "page_statistics.bmp": draw_plain(TEAL),
+    "page_vector.bmp": draw_vector,
+    "page_lines.bmp": draw_lines,
+    "page_mail.bmp": draw_mail,
+    "page_web.bmp": draw_web,
+}
+
+
 def images():
     """The widgets' textures by file name, each as a function that draws it."""
     files = {}
@@ -302,11 +361,14 @@ def outputs(resource_dir, program_dir):
     files = {
         resource_dir / "list_icons.bmp": lambda: bmp_bytes(list_icons(), texture=False),
         resource_dir / "splash.bmp": lambda: bmp_bytes(splash(), texture=False),
+        resource_dir / "page_about.bmp": lambda: bmp_bytes(about_picture(), texture=False),
         resource_dir / "Orvane.ico":
             lambda: ico_bytes([app_icon(size) for size in (16, 24, 32, 48, 256)]),
         program_dir / "Sound" / "hover.wav": hover_sound,
         program_dir / "Sound" / "click.wav": click_sound,
     }
+    for name, symbol in PAGE_BUTTONS.items():
+        files[resource_dir / name] = lambda s=symbol: bmp_bytes(page_button(s), texture=False)
     for name, draw in images().items():
         files[program_dir / "Images" / name] = lambda d=draw: bmp_bytes(d(), texture=True)
     return files
