@@ -11,6 +11,27 @@
 #define IDB_SPLASH 107
 #define IDR_MAIN_MENU 126
 
+// Pictures of the side-panel pages' image buttons and the about page.
+#define IDB_Y_FUNCTION 109
+#define IDB_PARAMETRIC 112
+#define IDB_X_FUNCTION 113
+#define IDB_INEQUALITY 114
+#define IDB_RETURN 115
+#define IDB_CANCEL 116
+#define IDB_CONFIRM 117
+#define IDB_ABOUT 118
+#define IDB_CHOOSE_COLOUR 122
+#define IDB_PLANE_AXES 123
+#define IDB_LEFT_HANDED_AXES 124
+#define IDB_RIGHT_HANDED_AXES 125
+#define IDB_CONIC_SECTIONS 127
+#define IDB_CALCULATOR 128
+#define IDB_STATISTICS 129
+#define IDB_VECTOR 130
+#define IDB_LINES 131
+#define IDB_MAIL 134
+#define IDB_WEB 135
+
 // The graph list, a child window of the main window.
 #define IDC_GRAPH_LIST 100
 
