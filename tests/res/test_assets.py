@@ -1,5 +1,6 @@
 """The pictures and sounds drawn by res/draw_assets.py, read the way the program reads them: every
 file it asks for exists and is in a layout its loaders take."""
+import re
 import struct
 import subprocess
 import sys
@@ -9,6 +10,12 @@ from pathlib import Path
 import pytest
 
 SCRIPT = Path(__file__).resolve().parents[2] / "res/draw_assets.py"
+# The pictures the resource script compiles, by file name, and the sizes their places show; every
+# other picture it compiles is a 64 by 64 image button of a side-panel page.
+COMPILED = re.findall(r'^\w+\s+BITMAP\s+"([^"]+)"',
+                      (SCRIPT.parent / "Orvane.rc").read_text("utf-8"), re.M)
+SIZES = {"splash.bmp": (400, 300), "list_icons.bmp": (128, 16), "page_about.bmp": (252, 189)}
+BUTTONS = [name for name in COMPILED if name not in SIZES]
 # The files as the widgets name them; Windows file names ignore case ("images\" is "Images\").
 TEXTURES = ([f"Images\\{kind}{i}.dat" for kind in ("control", "list") for i in range(1, 8)]
             + ["Images\\coords.dat", "Images\\observes.dat", "Images\\rotates.dat", "images\\progress.dat",
@@ -17,12 +24,15 @@ TEXTURES = ([f"Images\\{kind}{i}.dat" for kind in ("control", "list") for i in r
 SOUNDS = ["sound\\hover.wav", "Sound\\hover.wav", "Sound\\click.wav"]
 
 
-@pytest.fixture(scope="module")
-def drawn(tmp_path_factory):
-    into = tmp_path_factory.mktemp("drawn")
+def draw(into):
     subprocess.run([sys.executable, "-B", str(SCRIPT), str(into / "res"), str(into / "Orvane")],
                    check=True, timeout=120)
     return into
+
+
+@pytest.fixture(scope="module")
+def drawn(tmp_path_factory):
+    return draw(tmp_path_factory.mktemp("drawn"))
 
 
 def find(folder, windows_name):
@@ -53,9 +63,26 @@ def test_texture_is_a_bmp_opengl_can_take(drawn, name):
     assert len({pixels[i:i + 3] for i in range(0, len(pixels), 3)}) > 200
 
 
-def test_resource_pictures_fill_their_places(drawn):
-    assert read_bmp(drawn / "res/splash.bmp")[:2] == (400, 300)
-    assert read_bmp(drawn / "res/list_icons.bmp")[:2] == (128, 16)
+@pytest.mark.parametrize("name", COMPILED)
+def test_compiled_picture_fills_its_place(drawn, name):
+    assert read_bmp(drawn / "res" / name)[:2] == SIZES.get(name, (64, 64))
+
+
+def test_every_image_button_shows_its_own_picture(drawn):
+    # Two buttons alike mean a picture drawn for the wrong name, or two hidden tools that cannot be
+    # told apart.
+    pictures = {read_bmp(drawn / "res" / name)[2]: name for name in BUTTONS}
+    assert len(BUTTONS) > 10 and len(pictures) == len(BUTTONS)
+
+
+def test_every_file_is_drawn_the_same_again(drawn, tmp_path):
+    # The build compares nothing, but a picture that changes from build to build (a set's order,
+    # a font found elsewhere) makes every build a different program.
+    again = draw(tmp_path)
+    files = sorted(p.relative_to(drawn) for p in drawn.rglob("*") if p.is_file())
+    assert files == sorted(p.relative_to(again) for p in again.rglob("*") if p.is_file())
+    for path in files:
+        assert (drawn / path).read_bytes() == (again / path).read_bytes(), path
 
 
 @pytest.mark.parametrize("name", SOUNDS)
