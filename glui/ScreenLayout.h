@@ -64,3 +64,13 @@ inline constexpr std::array<ClientRect, 2> kCornerButtonRects{{
 inline constexpr ClientRect kCoordSystemIconRect{0, 550, 50, 600};
 inline constexpr ClientRect kPositionIconRect{200, 550, 250, 600};
 inline constexpr ClientRect kRotationIconRect{350, 550, 400, 600};
+
+// The graph list between the control column and the list column.
+inline constexpr ClientRect kGraphListRect{550, 52, 750, 550};
+
+// Where every side-panel page lies: over the graph list and the list column, the 166 by 332 dialog
+// units of its template at (367, 34) from the main window's client origin, in the pages' font,
+// SimSun 9, whose dialog unit is 1.5 pixels.
+inline constexpr ClientRect kPageRect{550, 51, 799, 549};
+inline constexpr int kPagePixelsPer4Units = 6;  // across
+inline constexpr int kPagePixelsPer8Units = 12; // down

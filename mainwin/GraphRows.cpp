@@ -31,10 +31,17 @@ template <class Store, class Visit>
 bool VisitRow(Store& store, int row, Visit visit) {
     const RowPlace place = Place(store, row);
     switch (place.kind) {
-    case kFunctionRow: visit(store.functions, place.index); return true;
-    case kParametricRow: visit(store.parametrics, place.index); return true;
-    case kInequalityRow: visit(store.inequalities, place.index); return true;
-    case kNoRow: break;
+    case kFunctionRow:
+        visit(store.functions, place.index);
+        return true;
+    case kParametricRow:
+        visit(store.parametrics, place.index);
+        return true;
+    case kInequalityRow:
+        visit(store.inequalities, place.index);
+        return true;
+    case kNoRow:
+        break;
     }
     return false;
 }
@@ -51,13 +58,24 @@ std::string GraphRowText(const GraphStore& store, int row) {
     return text;
 }
 
-GraphRowKind GraphRowKindOf(const GraphStore& store, int row) { return Place(store, row).kind; }
+GraphRowKind GraphRowKindOf(const GraphStore& store, int row) {
+    return Place(store, row).kind;
+}
 
 void* GraphRowLookup(GraphStore& store, int row, int* kind) {
     void* record = nullptr;
     VisitRow(store, row, [&](auto& list, std::size_t index) { record = &list[index]; });
     *kind = GraphRowKindOf(store, row);
     return record;
+}
+
+GraphRef GraphRowRef(const GraphStore& store, int row) {
+    GraphRef ref;
+    VisitRow(store, row, [&](const auto& list, std::size_t index) {
+        ref.opened = list[index];
+        ref.index = index;
+    });
+    return ref;
 }
 
 std::uint32_t GraphRowColour(const GraphStore& store, int row) {
@@ -75,10 +93,17 @@ bool ToggleGraphRowHidden(GraphStore& store, int row) {
     void* record = GraphRowLookup(store, row, &kind);
     std::int32_t* hidden = nullptr;
     switch (kind) {
-    case kFunctionRow: hidden = &static_cast<FunctionGraph*>(record)->hidden; break;
-    case kParametricRow: hidden = &static_cast<ParametricGraph*>(record)->hidden; break;
-    case kInequalityRow: hidden = &static_cast<InequalityGroup*>(record)->hidden; break;
-    default: return false;
+    case kFunctionRow:
+        hidden = &static_cast<FunctionGraph*>(record)->hidden;
+        break;
+    case kParametricRow:
+        hidden = &static_cast<ParametricGraph*>(record)->hidden;
+        break;
+    case kInequalityRow:
+        hidden = &static_cast<InequalityGroup*>(record)->hidden;
+        break;
+    default:
+        return false;
     }
     *hidden = IsHidden(*hidden) ? 0 : 1;
     return true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/GraphRef.h"
+
 #include <cstdint>
 #include <string>
 
@@ -25,6 +27,10 @@ GraphRowKind GraphRowKindOf(const GraphStore& store, int row);
 
 // The address of the record a row stands for, and its kind; none and kNoRow for a negative row.
 void* GraphRowLookup(GraphStore& store, int row, int* kind);
+
+// The row's graph by list and place, with a copy of its record; names no record for a row that
+// stands for none.
+GraphRef GraphRowRef(const GraphStore& store, int row);
 
 // The colour of the row's record (0x00BBGGRR).
 std::uint32_t GraphRowColour(const GraphStore& store, int row);

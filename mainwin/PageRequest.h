@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/GraphRef.h"
+
 #include <cstdint>
 
 // Notification codes that pages and the plot view send through PageRequest::callback.
@@ -28,7 +30,7 @@ struct PageRequest {
     using Callback = int (*)(int code, const void* data, void* user);
 
     void* data = nullptr;   // what the page edits
-    void* record = nullptr; // the record being modified
+    GraphRef graph;         // the graph being modified
     void* second = nullptr; // the axis ranges, or the graph store
     void* user = nullptr;   // passed back as the callback's third argument
     std::int32_t mode = kModeAdd;

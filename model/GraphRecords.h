@@ -97,9 +97,15 @@ void SetFieldText(char (&field)[N], std::string_view text) {
     std::memset(field + length, 0, N - length);
 }
 
+// The longest start of a GBK text that fits in maxBytes without splitting a character: a lead byte
+// 0x81 to 0xFE always takes the byte after it along.
+std::string_view CutAtWholeCharacter(std::string_view gbk, std::size_t maxBytes);
+
 // A random colour from the C library's generator (seeded from the clock at start-up):
 // three values r1, r2, r3 modulo 256 make r1 * 65536 + r2 * 256 + r3.
 std::uint32_t RandomColour();
 
 // Whether a record's hidden flag hides it; only the value 1 does.
-inline bool IsHidden(std::int32_t hiddenFlag) { return hiddenFlag == 1; }
+inline bool IsHidden(std::int32_t hiddenFlag) {
+    return hiddenFlag == 1;
+}

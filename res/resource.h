@@ -71,3 +71,43 @@
 #define IDS_GUIDE_NESTING 15
 #define IDS_GUIDE_PARAMETRIC 16
 #define IDS_GUIDE_ADDING 17
+
+// Side-panel pages: the templates, then their controls. A control id keeps one meaning on every
+// page that has it (1003 confirms, 1039 cancels, 1010 returns); some numbers serve other controls
+// on other pages, hence the several names.
+#define IDD_NEW_GRAPH_PAGE 104
+#define IDD_FUNCTION_PAGE 106
+#define IDD_PARAMETRIC_PAGE 109
+#define IDD_INEQUALITY_PAGE 110
+
+#define IDC_CONFIRM 1003
+#define IDC_CANCEL 1039
+#define IDC_RETURN 1010
+#define IDC_CHOOSE_COLOUR 1004
+#define IDC_SWATCH 1017
+
+// The new-graph chooser's image buttons.
+#define IDC_ADD_X_FUNCTION 1004
+#define IDC_ADD_Y_FUNCTION 1005
+#define IDC_ADD_PARAMETRIC 1008
+#define IDC_ADD_INEQUALITY 1009
+
+// The graph pages' fields.
+#define IDC_GRAPH_NAME 1013
+#define IDC_EXPRESSION 1014
+#define IDC_DOMAIN_START 1015
+#define IDC_DOMAIN_END 1016
+#define IDC_EXPRESSION_LABEL 1020
+#define IDC_DOMAIN_LABEL 1021
+#define IDC_FORM_Y 1023
+#define IDC_FORM_X 1024
+#define IDC_X_EXPRESSION 1035
+#define IDC_Y_EXPRESSION 1018
+#define IDC_Z_EXPRESSION 1019
+#define IDC_X_START 1036
+#define IDC_X_END 1037
+#define IDC_Y_START 1018
+#define IDC_Y_END 1019
+#define IDC_PRECISION_HIGH 1032
+#define IDC_PRECISION_MEDIUM 1033
+#define IDC_PRECISION_LOW 1034
