@@ -1,8 +1,10 @@
 #include "app/GlWindow.h"
 
 #include "app/WindowTable.h"
+#include "glui/Palette.h"
 #include "panel/GbkText.h"
 #include "panel/GdiObject.h"
+#include "panel/PanelPage.h"
 #include "panel/ShowMessageBox.h"
 
 #include <windowsx.h>
@@ -13,9 +15,6 @@
 #include <string>
 
 namespace {
-
-constexpr COLORREF kControlText = RGB(0, 255, 0);
-constexpr COLORREF kControlBackground = RGB(64, 64, 64);
 
 constexpr GLdouble kFieldOfView = 45.0;
 constexpr GLdouble kNearPlane = 0.1;
@@ -32,7 +31,6 @@ WindowTable<HWND, GlWindow>& Windows() {
 
 // The window procedure binds a new window to the object constructed last, at WM_CREATE.
 GlWindow* g_lastConstructed = nullptr;
-
 
 PIXELFORMATDESCRIPTOR PixelFormatFor(int colourBits) {
     PIXELFORMATDESCRIPTOR descriptor = {};
@@ -81,12 +79,14 @@ bool GlWindow::CreateGLWindow(const char* className, const char* title, int widt
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = m_className;
     if (RegisterClassW(&windowClass) == 0) {
-        ShowMessageBox(nullptr, L"Failed To Register The Window Class.", kErrorCaption, MB_OK | MB_ICONEXCLAMATION);
+        ShowMessageBox(nullptr, L"Failed To Register The Window Class.", kErrorCaption,
+                       MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
 
     if (m_fullScreen && !SwitchToFullScreen(width, height, bits)) {
-        if (ShowMessageBox(nullptr, L"The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use "
+        if (ShowMessageBox(nullptr,
+                           L"The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. Use "
                            L"Windowed Mode Instead?",
                            L"Lumen GL", MB_YESNO | MB_ICONEXCLAMATION) != IDYES) {
             ShowMessageBox(nullptr, L"Program Will Now Close.", kErrorCaption, MB_OK | MB_ICONSTOP);
@@ -186,6 +186,10 @@ WPARAM GlWindow::RunMessageLoop() {
             lastWParam = message.wParam;
             if (message.message == WM_QUIT)
                 return lastWParam;
+            // The page shown gets the dialog keys, Tab and Shift+Tab above all, as a form does.
+            const HWND page = PanelPage::ShownPageWindow();
+            if (page != nullptr && IsDialogMessageW(page, &message))
+                continue;
             TranslateMessage(&message);
             DispatchMessageW(&message);
             continue;
@@ -219,9 +223,9 @@ LRESULT GlWindow::OnContextMenu(HWND, int, int) {
 
 LRESULT GlWindow::OnCtlColor(HDC dc, HWND, int) {
     // Made on first use and shared by every control for the whole run.
-    static const GdiObject<HBRUSH> background(CreateSolidBrush(kControlBackground));
-    SetTextColor(dc, kControlText);
-    SetBkColor(dc, kControlBackground);
+    static const GdiObject<HBRUSH> background(CreateSolidBrush(kPanelBoxBackground));
+    SetTextColor(dc, kPanelText);
+    SetBkColor(dc, kPanelBoxBackground);
     return reinterpret_cast<LRESULT>(background.Get());
 }
 

@@ -62,3 +62,9 @@ orvane_warnings(Orvane)
 target_link_libraries(Orvane PRIVATE orvane_shell)
 set_target_properties(Orvane PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${ORVANE_PROGRAM_DIR})
 add_dependencies(Orvane orvane_assets)
+
+# The end-to-end tests' reader of window texts, run under Wine beside the program.
+add_executable(orvane-probe tests/e2e/probe/OrvaneProbe_win.cpp)
+orvane_warnings(orvane-probe)
+target_compile_definitions(orvane-probe PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_libraries(orvane-probe PRIVATE comctl32 user32)

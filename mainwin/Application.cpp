@@ -24,7 +24,7 @@ constexpr int kOtherMenu = 2;
 
 // Buttons of the columns and the top strip that act here; the others open pages.
 constexpr int kExitButton = 1;
-enum ListButton { kModifyGraph = 1, kHideGraph = 2, kRemoveGraph = 3, kClearGraphs = 6 };
+enum ListButton { kAddGraph = 0, kModifyGraph = 1, kHideGraph = 2, kRemoveGraph = 3, kClearGraphs = 6 };
 enum ControlButton { kGraphMenuButton = 0, kOtherMenuButton = 5 };
 
 // The function keys act system-wide, whichever window has the focus.
@@ -33,7 +33,7 @@ struct HotKey {
     UINT key;
 };
 constexpr HotKey kHotKeys[] = {
-    {ID_SAVE_PICTURE, VK_F2},          {ID_REBUILD_PLOT, VK_F5},          {ID_NEXT_COORDINATE_MODE, VK_F6},
+    {ID_SAVE_PICTURE, VK_F2},         {ID_REBUILD_PLOT, VK_F5},         {ID_NEXT_COORDINATE_MODE, VK_F6},
     {ID_NEXT_POSITION_PRESET, VK_F7}, {ID_NEXT_ROTATION_PRESET, VK_F8},
 };
 
@@ -141,6 +141,17 @@ void Application::SaveWorkspaceOrSay() {
         MessageBoxW(nullptr, kSaveFailedText, L"错误", MB_OK | MB_ICONERROR);
 }
 
+LRESULT Application::OnActivate(int state, int minimised, LPARAM lParam) {
+    // The keyboard comes back to where it was when a page or another program took it: the graph
+    // list if the user was working in it, else this window, whose keys include Escape.
+    if (state == WA_INACTIVE) {
+        m_listHadFocus = GetFocus() == m_graphList.Window();
+        return GlWindow::OnActivate(state, minimised, lParam);
+    }
+    SetFocus(m_listHadFocus ? m_graphList.Window() : m_hWnd);
+    return GlWindow::OnActivate(state, minimised, lParam);
+}
+
 LRESULT Application::OnCtlColor(HDC dc, HWND control, int kind) {
     if (!m_labels.IsHelpLabel(control))
         return GlWindow::OnCtlColor(dc, control, kind);
@@ -182,6 +193,7 @@ void Application::SetHelpText(int stringId) {
 }
 
 LRESULT Application::OnLButtonDown(int, int x, int y) {
+    KeepPageOnTop();
     const int corner = m_guideExit.HoverIndex();
     const int listButton = m_listColumn.HoverIndex();
     const int controlButton = m_controlColumn.HoverIndex();
@@ -202,11 +214,36 @@ LRESULT Application::OnLButtonDown(int, int x, int y) {
     return 0;
 }
 
+LRESULT Application::OnRButtonDown(int flags, int x, int y) {
+    KeepPageOnTop();
+    return GlWindow::OnRButtonDown(flags, x, y);
+}
+
+void Application::KeepPageOnTop() const {
+    // Wine: without a window manager a click raises this window over the page it owns on the X
+    // screen, while Wine's own order still has the page on top, so that raising the page alone
+    // changes nothing. Taking it into the topmost band and back out puts it on top for both.
+    if (const HWND page = PanelPage::ShownPageWindow()) {
+        constexpr UINT kKeep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+        SetWindowPos(page, HWND_TOPMOST, 0, 0, 0, 0, kKeep);
+        SetWindowPos(page, HWND_NOTOPMOST, 0, 0, 0, 0, kKeep);
+    }
+}
+
 void Application::OnListColumnClick(int button) {
     switch (button) {
-    case kModifyGraph: OnCommand(ID_MODIFY_GRAPH, 0, 0); break;
-    case kHideGraph: OnCommand(ID_HIDE_GRAPH, 0, 0); break;
-    case kRemoveGraph: OnCommand(ID_REMOVE_GRAPH, 0, 0); break;
+    case kAddGraph:
+        AddGraph(kKindChoose);
+        break;
+    case kModifyGraph:
+        OnCommand(ID_MODIFY_GRAPH, 0, 0);
+        break;
+    case kHideGraph:
+        OnCommand(ID_HIDE_GRAPH, 0, 0);
+        break;
+    case kRemoveGraph:
+        OnCommand(ID_REMOVE_GRAPH, 0, 0);
+        break;
     case kClearGraphs:
         // The constants stay; the picture keeps the old graphs until the next rebuild.
         m_store.functions.Clear();
@@ -219,8 +256,12 @@ void Application::OnListColumnClick(int button) {
 
 void Application::OnControlColumnClick(int button, int x, int y) {
     switch (button) {
-    case kGraphMenuButton: PopUpMenu(kGraphMenu, x, y); break;
-    case kOtherMenuButton: PopUpMenu(kOtherMenu, x, y); break;
+    case kGraphMenuButton:
+        PopUpMenu(kGraphMenu, x, y);
+        break;
+    case kOtherMenuButton:
+        PopUpMenu(kOtherMenu, x, y);
+        break;
     }
 }
 
@@ -240,25 +281,84 @@ LRESULT Application::OnNotify(NMHDR* header) {
     if (header->hwndFrom != m_graphList.Window() || header->code != LVN_KEYDOWN)
         return 0;
     switch (reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey) {
-    case VK_DELETE: OnCommand(ID_REMOVE_GRAPH, 0, 0); break;
-    case VK_F2: SaveWorkspaceOrSay(); break;
-    case VK_F4: OnCommand(ID_HIDE_GRAPH, 0, 0); break;
-    case VK_F5: PlotRebuild(); break;
+    case VK_DELETE:
+        OnCommand(ID_REMOVE_GRAPH, 0, 0);
+        break;
+    case VK_F2:
+        SaveWorkspaceOrSay();
+        break;
+    case VK_F4:
+        OnCommand(ID_HIDE_GRAPH, 0, 0);
+        break;
+    case VK_F5:
+        PlotRebuild();
+        break;
     }
     return 0;
 }
 
 LRESULT Application::OnCommand(int id, int, LPARAM) {
     switch (id) {
-    case ID_SAVE_PICTURE: PictureSaver::SavePlotArea(m_hWnd); break;
-    case ID_REBUILD_PLOT: PlotRebuild(); break;
-    case ID_REMOVE_GRAPH: RemoveSelectedGraph(); break;
-    case ID_HIDE_GRAPH: ToggleSelectedGraph(); break;
-    case ID_NEXT_COORDINATE_MODE: m_store.plot.NextCoordinateMode(); break;
-    case ID_NEXT_POSITION_PRESET: m_store.plot.NextPositionPreset(); break;
-    case ID_NEXT_ROTATION_PRESET: m_store.plot.NextRotationPreset(); break;
+    case ID_SAVE_PICTURE:
+        PictureSaver::SavePlotArea(m_hWnd);
+        break;
+    case ID_REBUILD_PLOT:
+        PlotRebuild();
+        break;
+    case ID_ADD_Y_FUNCTION:
+        AddGraph(kKindYFunction);
+        break;
+    case ID_ADD_X_FUNCTION:
+        AddGraph(kKindXFunction);
+        break;
+    case ID_ADD_PARAMETRIC:
+        AddGraph(kKindParametric);
+        break;
+    case ID_ADD_INEQUALITY:
+        AddGraph(kKindInequality);
+        break;
+    case ID_MODIFY_GRAPH:
+        ModifySelectedGraph();
+        break;
+    case ID_REMOVE_GRAPH:
+        RemoveSelectedGraph();
+        break;
+    case ID_HIDE_GRAPH:
+        ToggleSelectedGraph();
+        break;
+    case ID_NEXT_COORDINATE_MODE:
+        m_store.plot.NextCoordinateMode();
+        break;
+    case ID_NEXT_POSITION_PRESET:
+        m_store.plot.NextPositionPreset();
+        break;
+    case ID_NEXT_ROTATION_PRESET:
+        m_store.plot.NextRotationPreset();
+        break;
     }
     return 0;
+}
+
+void Application::AddGraph(int kind) {
+    m_request.data = &m_store;
+    m_request.mode = kModeAdd;
+    m_request.kind = kind;
+    m_newGraphPage.Open(m_hWnd, &m_request);
+}
+
+void Application::ModifySelectedGraph() {
+    const int row = m_graphList.SelectedRow();
+    const GraphRowKind kind = GraphRowKindOf(m_store, row);
+    if (kind == kNoRow)
+        return;
+    m_request.data = &m_store;
+    m_request.mode = kModeModify;
+    m_request.graph = GraphRowRef(m_store, row);
+    // Any function opens as kind 1: the page then shows the function's own form.
+    m_request.kind = kind == kFunctionRow     ? kKindXFunction
+                     : kind == kParametricRow ? kKindParametric
+                                              : kKindInequality;
+    m_newGraphPage.Open(m_hWnd, &m_request);
 }
 
 void Application::RemoveSelectedGraph() {
@@ -276,13 +376,19 @@ void Application::PlotRebuild() {
     m_progress.SetValue(kProgressDone);
 }
 
-void Application::FillGraphList() { m_graphList.Fill(m_store); }
+void Application::FillGraphList() {
+    m_graphList.Fill(m_store);
+}
 
 int Application::OnAppNotify(int code, const void* data, void* user) {
     auto* application = static_cast<Application*>(user);
     switch (code) {
-    case kGraphListsChanged: application->FillGraphList(); break;
-    case kRotationReport: application->m_labels.ShowRotation(static_cast<const double*>(data)); break;
+    case kGraphListsChanged:
+        application->FillGraphList();
+        break;
+    case kRotationReport:
+        application->m_labels.ShowRotation(static_cast<const double*>(data));
+        break;
     case kRangeReport:
         // The coordinate page sends the address of the request's choice; the plot view its ranges.
         if (data == &application->m_request.coordinateChoice)
@@ -290,7 +396,9 @@ int Application::OnAppNotify(int code, const void* data, void* user) {
         else
             application->m_labels.ShowRanges(static_cast<const double*>(data));
         break;
-    case kPositionReport: application->m_labels.ShowPosition(static_cast<const double*>(data)); break;
+    case kPositionReport:
+        application->m_labels.ShowPosition(static_cast<const double*>(data));
+        break;
     }
     return 0;
 }

@@ -14,6 +14,7 @@
 #include "mainwin/PageRequest.h"
 #include "mainwin/StatusLabels.h"
 #include "model/GraphStore.h"
+#include "panel/NewGraphPage.h"
 
 // The main window: the OpenGL control strip and plot around the graph list and the value labels,
 // the document (the graph store, loaded at start-up and saved at exit) and the request block
@@ -37,9 +38,11 @@ protected:
     LRESULT OnDestroy() override;
     void OnKill() override;
     LRESULT OnLButtonDown(int flags, int x, int y) override;
+    LRESULT OnRButtonDown(int flags, int x, int y) override;
     LRESULT OnMouseMove(int flags, int x, int y) override;
     LRESULT OnNotify(NMHDR* header) override;
     LRESULT OnCommand(int id, int code, LPARAM lParam) override;
+    LRESULT OnActivate(int state, int minimised, LPARAM lParam) override;
     bool DrawScene() override;
     LRESULT OnCreate(HINSTANCE instance) override;
     bool InitGL() override;
@@ -49,8 +52,14 @@ private:
     void SaveWorkspaceOrSay();
     // Shows a sub-menu of the menu resource at a point of the client area.
     void PopUpMenu(int subMenu, int x, int y);
+    // Puts the page shown back over this window after a click.
+    void KeepPageOnTop() const;
     void OnListColumnClick(int button);
     void OnControlColumnClick(int button, int x, int y);
+    // Opens the new-graph page for adding a graph of a kind, or the user's choice (-1).
+    void AddGraph(int kind);
+    // Opens the graph page of the selected row's graph, if a row is selected.
+    void ModifySelectedGraph();
     // Removes or hides the graph of the selected row, if a row is selected.
     void RemoveSelectedGraph();
     void ToggleSelectedGraph();
@@ -68,10 +77,12 @@ private:
     GuideExitButtons m_guideExit;
     TitleBox m_title;
     GraphListPanel m_graphList;
+    NewGraphPage m_newGraphPage;
     HMENU m_menu;
 
     WorkspaceLoad m_loaded = WorkspaceLoad::kMissing;
     int m_helpShown = 0;
+    bool m_listHadFocus = false;
     int m_lastMouseX = 0;
     int m_lastMouseY = 0;
 };

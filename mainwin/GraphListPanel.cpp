@@ -1,5 +1,8 @@
 #include "mainwin/GraphListPanel.h"
 
+#include "glui/Palette.h"
+#include "glui/ScreenLayout.h"
+
 #include "mainwin/GraphRows.h"
 #include "mainwin/RowHatching.h"
 #include "panel/GbkText.h"
@@ -10,20 +13,16 @@
 
 namespace {
 
-constexpr COLORREF kIconMask = RGB(0, 128, 255);
-constexpr COLORREF kListText = RGB(0, 255, 0);
-constexpr COLORREF kListBackground = RGB(64, 64, 64);
 constexpr int kIconSize = 16;
-constexpr int kListWidth = 200;
+constexpr int kListWidth = kGraphListRect.right - kGraphListRect.left;
 constexpr int kMaxRowText = 250;
-
 
 } // namespace
 
 GraphListPanel::GraphListPanel()
-    : m_list(IDC_GRAPH_LIST), m_white(CreateSolidBrush(RGB(255, 255, 255))),
-      m_paleBlue(CreateSolidBrush(RGB(224, 240, 255))), m_azure(CreateSolidBrush(RGB(0, 128, 255))),
-      m_separatorPen(CreatePen(PS_SOLID, 1, RGB(112, 165, 209))), m_hatchPen(CreatePen(PS_SOLID, 1, RGB(0, 0, 70))) {}
+    : m_list(IDC_GRAPH_LIST), m_white(CreateSolidBrush(kRowEven)), m_paleBlue(CreateSolidBrush(kRowOdd)),
+      m_azure(CreateSolidBrush(kRowSelected)), m_separatorPen(CreatePen(PS_SOLID, 1, kRowSeparator)),
+      m_hatchPen(CreatePen(PS_SOLID, 1, kRowHatching)) {}
 
 GraphListPanel::~GraphListPanel() {
     if (m_icons != nullptr)
@@ -31,19 +30,23 @@ GraphListPanel::~GraphListPanel() {
 }
 
 void GraphListPanel::Create(HINSTANCE instance, HWND parent) {
-    m_icons = ImageList_LoadImageW(instance, MAKEINTRESOURCEW(IDB_LIST_ICONS), kIconSize, 0, kIconMask, IMAGE_BITMAP, 0);
+    m_icons = ImageList_LoadImageW(instance, MAKEINTRESOURCEW(IDB_LIST_ICONS), kIconSize, 0, kListIconMask,
+                                   IMAGE_BITMAP, 0);
     m_list.CreateList(IDC_GRAPH_LIST,
-                      WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHAREIMAGELISTS | LVS_OWNERDRAWFIXED | LVS_NOSCROLL |
-                          LVS_NOCOLUMNHEADER,
-                      550, 52, kListWidth, 498, parent);
+                      WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHAREIMAGELISTS | LVS_OWNERDRAWFIXED |
+                          LVS_NOSCROLL | LVS_NOCOLUMNHEADER,
+                      kGraphListRect.left, kGraphListRect.top, kListWidth,
+                      kGraphListRect.bottom - kGraphListRect.top, parent);
     m_list.SetImageList(m_icons, LVSIL_SMALL);
-    m_list.SetTextColor(kListText);
+    m_list.SetTextColor(kPanelText);
     m_list.SetTextBkColor(CLR_NONE);
-    m_list.SetBkColor(kListBackground);
+    m_list.SetBkColor(kPanelBoxBackground);
     m_list.InsertColumn(LVCF_WIDTH, 0, kListWidth, nullptr, 0, 0);
 }
 
-void GraphListPanel::Destroy() { m_list.Destroy(); }
+void GraphListPanel::Destroy() {
+    m_list.Destroy();
+}
 
 void GraphListPanel::Fill(const GraphStore& store) {
     const int rows = GraphRowCount(store);
@@ -57,7 +60,9 @@ void GraphListPanel::Fill(const GraphStore& store) {
     }
 }
 
-int GraphListPanel::SelectedRow() const { return m_list.GetSelectionMark(); }
+int GraphListPanel::SelectedRow() const {
+    return m_list.GetSelectionMark();
+}
 
 void GraphListPanel::DrawRow(const DRAWITEMSTRUCT& item, const GraphStore& store) const {
     const HDC dc = item.hDC;

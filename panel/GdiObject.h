@@ -15,6 +15,12 @@ public:
     GdiObject& operator=(const GdiObject&) = delete;
 
     Handle Get() const { return m_handle; }
+    // Deletes the object held and takes another.
+    void Reset(Handle handle) {
+        if (m_handle != nullptr)
+            DeleteObject(m_handle);
+        m_handle = handle;
+    }
 
 private:
     Handle m_handle;

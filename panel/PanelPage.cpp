@@ -1,20 +1,17 @@
 #include "panel/PanelPage.h"
 
 #include "app/WindowTable.h"
+#include "glui/Palette.h"
+#include "glui/ScreenLayout.h"
 #include "glui/Sound.h"
+#include "panel/GbkText.h"
 #include "panel/StaticTextKind.h"
 
 #include <string_view>
 
 namespace {
 
-constexpr COLORREF kBackgroundColour = 0x000000;
-constexpr COLORREF kEditBackgroundColour = 0x404040;
-constexpr COLORREF kTextColour = 0x00FF00;
-constexpr COLORREF kHighlightColour = 0xFF0000; // blue: a COLORREF is 0x00BBGGRR
-constexpr COLORREF kSectionColour = 0x00FFFF;   // yellow
-
-// Every page sets this title on itself; OpenPage finds the page shown by it.
+// Every page sets this title on itself, so that a page can be told from other windows.
 constexpr const wchar_t* kPageTitle = L"XDialogOrvaneChild";
 // The same file as the main window's hover sound, which names its folder in lower case.
 constexpr const char* kPageHoverSound = "Sound\\hover.wav";
@@ -39,7 +36,17 @@ PageRegistry& Registry() {
 struct PageCreation {
     PanelPage* page;
     LPARAM parameter;
+    bool overPanel; // a side-panel page, laid over the main window; not the splash
 };
+
+// The one page shown, if any. Only this program's pages are ever closed by opening another.
+PanelPage* g_shownPage = nullptr;
+
+bool IsStaticControl(HWND window) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    return _wcsicmp(name, L"Static") == 0;
+}
 
 BOOL CALLBACK DestroyChild(HWND child, LPARAM) {
     DestroyWindow(child);
@@ -49,13 +56,15 @@ BOOL CALLBACK DestroyChild(HWND child, LPARAM) {
 } // namespace
 
 PanelPage::PanelPage()
-    : m_backgroundBrush(CreateSolidBrush(kBackgroundColour)),
-      m_editBrush(CreateSolidBrush(kEditBackgroundColour)),
-      m_highlightBrush(CreateSolidBrush(kHighlightColour)), m_backgroundColour(kBackgroundColour),
-      m_editBackgroundColour(kEditBackgroundColour), m_textColour(kTextColour),
-      m_highlightColour(kHighlightColour), m_sectionColour(kSectionColour) {}
+    : m_backgroundBrush(CreateSolidBrush(kPanelBackground)),
+      m_editBrush(CreateSolidBrush(kPanelBoxBackground)),
+      m_highlightBrush(CreateSolidBrush(kPanelTitleBackground)), m_backgroundColour(kPanelBackground),
+      m_editBackgroundColour(kPanelBoxBackground), m_textColour(kPanelText),
+      m_highlightColour(kPanelTitleBackground), m_sectionColour(kPanelSectionText) {}
 
 PanelPage::~PanelPage() {
+    if (g_shownPage == this)
+        g_shownPage = nullptr;
     if (m_hWnd != nullptr) {
         Registry().Remove(m_hWnd);
         DestroyWindow(m_hWnd);
@@ -63,22 +72,101 @@ PanelPage::~PanelPage() {
 }
 
 HWND PanelPage::OpenPage(int templateId, HWND parent, LPARAM parameter) {
-    PageCreation creation = {this, parameter};
-    if (const HWND shown = FindWindowW(nullptr, kPageTitle))
-        ::SendMessageW(shown, WM_CLOSE, 0, 0);
+    PageCreation creation = {this, parameter, true};
+    if (g_shownPage != nullptr)
+        g_shownPage->Close();
+    // A window left hidden by an earlier opening is of no more use: the page gets a new one.
+    // Closing first matters: a page shown over it may be one of its follow-up pages.
+    if (m_hWnd != nullptr)
+        DestroyWindow(m_hWnd);
     m_id = templateId;
-    return CreateDialogParamW(m_hInstance, MAKEINTRESOURCEW(templateId), parent, PageDialogProc,
-                              reinterpret_cast<LPARAM>(&creation));
+    const HWND dialog = CreateDialogParamW(m_hInstance, MAKEINTRESOURCEW(templateId), parent, PageDialogProc,
+                                           reinterpret_cast<LPARAM>(&creation));
+    if (dialog != nullptr && IsWindowVisible(dialog))
+        g_shownPage = this;
+    return dialog;
+}
+
+HWND PanelPage::ShownPageWindow() {
+    return g_shownPage != nullptr ? g_shownPage->m_hWnd : nullptr;
+}
+
+bool PanelPage::IsClick(int code) {
+    return code == BN_CLICKED || code == kButtonClickCode;
+}
+
+void PanelPage::Close() const {
+    ::SendMessageW(m_hWnd, WM_CLOSE, 0, 0);
+}
+
+bool PanelPage::IsOpenSince(unsigned opening) const {
+    return opening == m_openings && g_shownPage == this && m_hWnd != nullptr;
+}
+
+void PanelPage::SetItemText(int controlId, const wchar_t* text) const {
+    SetDlgItemTextW(m_hWnd, controlId, text);
+}
+
+void PanelPage::WriteForm(const PageForm& form) const {
+    for (const auto& [id, text] : form.Texts())
+        SetItemText(id, GbkToWide(text).c_str());
+    for (const auto& [id, checked] : form.Checks())
+        CheckDlgButton(m_hWnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+std::string PanelPage::BoxText(int controlId) const {
+    const HWND box = GetItem(controlId);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
+    return WideToGbk(text);
+}
+
+void PanelPage::PlaceOverPanel() const {
+    // The controls are laid out again in the pixels SimSun's dialog units give, whatever font
+    // stands in for it (under Wine a substitute of other proportions would grow the page past the
+    // right part of the window). Each control's template units are read back from where the
+    // dialog put it, exactly, since the dialog rounded them to the nearest pixel; its edges are
+    // then placed from the units, so that controls that meet in units meet in pixels too.
+    // Pictures keep their own size.
+    RECT units = {0, 0, 4, 8};
+    MapDialogRect(m_hWnd, &units);
+    const auto across = [&](int pixels) { return MulDiv(pixels, 4, units.right); };
+    const auto down = [&](int pixels) { return MulDiv(pixels, 8, units.bottom); };
+    for (HWND child = GetWindow(m_hWnd, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect;
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
+        const int x = across(rect.left), y = down(rect.top);
+        const int left = MulDiv(x, kPagePixelsPer4Units, 4), top = MulDiv(y, kPagePixelsPer8Units, 8);
+        int width = rect.right - rect.left, height = rect.bottom - rect.top;
+        if (!IsStaticControl(child) || (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP) {
+            width = MulDiv(x + across(width), kPagePixelsPer4Units, 4) - left;
+            height = MulDiv(y + down(height), kPagePixelsPer8Units, 8) - top;
+        }
+        SetWindowPos(child, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    POINT origin = {kPageRect.left, kPageRect.top};
+    // The main window is the root owner, whether the page is opened by it or by another page.
+    ClientToScreen(GetAncestor(GetParent(m_hWnd), GA_ROOTOWNER), &origin);
+    SetWindowPos(m_hWnd, nullptr, origin.x, origin.y, kPageRect.right - kPageRect.left,
+                 kPageRect.bottom - kPageRect.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 INT_PTR PanelPage::RunModal(int templateId, HWND parent, LPARAM parameter) {
-    PageCreation creation = {this, parameter};
+    PageCreation creation = {this, parameter, false};
     m_id = templateId;
     return DialogBoxParamW(m_hInstance, MAKEINTRESOURCEW(templateId), parent, PageDialogProc,
                            reinterpret_cast<LPARAM>(&creation));
 }
 
 void PanelPage::ClosePage(INT_PTR result) {
+    if (g_shownPage == this)
+        g_shownPage = nullptr;
+    // The keyboard goes back to the main window, whose keys (Escape above all) would otherwise
+    // reach nothing once the page is hidden.
+    const HWND owner = GetAncestor(m_hWnd, GA_ROOTOWNER);
+    if (owner != m_hWnd && GetActiveWindow() == m_hWnd)
+        SetActiveWindow(owner);
     EnumChildWindows(m_hWnd, DestroyChild, 0);
     EndDialog(m_hWnd, result);
 }
@@ -217,8 +305,11 @@ INT_PTR CALLBACK PanelPage::PageDialogProc(HWND dialog, UINT message, WPARAM wPa
         Registry().Add(dialog, creation->page);
         page = Registry().Find(dialog);
         page->m_hWnd = dialog;
+        ++page->m_openings;
         // A button lifted on an earlier window of the page is gone with that window's controls.
         page->m_hoverIndex = -1;
+        if (creation->overPanel && GetParent(dialog) != nullptr)
+            page->PlaceOverPanel();
         return page->OnInitDialog(creation->parameter);
     }
     if (message == WM_NCDESTROY) {

@@ -10,7 +10,7 @@ packages=(
     clang libclang-rt-14-dev
     libmuparser-dev nlohmann-json3-dev
     wine wine64 xvfb xserver-xephyr x11-utils xdotool
-    fonts-wqy-microhei fonts-dejavu-core imagemagick
+    fonts-wqy-microhei fonts-arphic-uming fonts-dejavu-core imagemagick
     python3 python3-pil python3-pytest
     zip
 )

@@ -18,6 +18,10 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 ORVANE_CJK_FONT="WenQuanYi Micro Hei"
+# The pages' SimSun, a Song face whose 9-point letters are 6 by 12 pixels: the pages' dialog units
+# are 1.5 pixels then, and a page fills the right part of the window exactly. This Song face has
+# the same metrics; the other CJK font's are wider and taller, and would push the pages off it.
+ORVANE_SONG_FONT="AR PL UMing CN"
 
 _wine_write_registry() {
     # regedit takes UTF-16 files; the font names of the dialogs must map to an installed CJK font,
@@ -30,9 +34,9 @@ _wine_write_registry() {
 Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
-"SimSun"="$ORVANE_CJK_FONT"
-"宋体"="$ORVANE_CJK_FONT"
-"NSimSun"="$ORVANE_CJK_FONT"
+"SimSun"="$ORVANE_SONG_FONT"
+"宋体"="$ORVANE_SONG_FONT"
+"NSimSun"="$ORVANE_SONG_FONT"
 "MS Shell Dlg"="$ORVANE_CJK_FONT"
 "MS Shell Dlg 2"="$ORVANE_CJK_FONT"
 "System"="$ORVANE_CJK_FONT"
@@ -50,7 +54,7 @@ wine_prefix_ready() {
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
         flock 9
-        [ -f "$WINEPREFIX/.orvane-ready-2" ] && exit 0
+        [ -f "$WINEPREFIX/.orvane-ready-3" ] && exit 0
         echo "Creating the Wine prefix $WINEPREFIX" >&2
         rm -rf "$WINEPREFIX"
         DISPLAY= wineboot -i >/dev/null 2>&1 || true
@@ -60,7 +64,7 @@ wine_prefix_ready() {
         DISPLAY= wine regedit /S "$reg" >/dev/null 2>&1
         wineserver -w
         [ -f "$WINEPREFIX/system.reg" ] || { echo "Wine prefix creation failed" >&2; exit 1; }
-        touch "$WINEPREFIX/.orvane-ready-2"
+        touch "$WINEPREFIX/.orvane-ready-3"
     ) 9>"$WINEPREFIX.lock"
 }
 

@@ -1,5 +1,6 @@
 #include "panel/PanelPage.h"
 
+#include "glui/ScreenLayout.h"
 #include "tests/ShellTestResources.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +22,10 @@ public:
         AddImageButton(IDC_TEST_BUTTON_B);
     }
 
+    // A record's name in the test page's edit box, as a page shows and reads its fields.
+    void ShowName(const FunctionGraph& record) { ShowFields(m_fields, record); }
+    void ReadName(FunctionGraph& record) const { ReadFields(m_fields, record); }
+
 protected:
     INT_PTR OnMove(int x, int y) override { return Log("OnMove", {x, y}); }
     INT_PTR OnCommand(int id, int code, LPARAM lParam) override {
@@ -36,6 +41,8 @@ protected:
     }
 
 private:
+    const RecordFields<FunctionGraph> m_fields = {TextField(IDC_TEST_EDIT, 10, &FunctionGraph::name)};
+
     INT_PTR Log(const char* handler, std::initializer_list<long long> arguments) {
         std::string call = m_name + ":" + handler;
         for (const long long argument : arguments)
@@ -60,6 +67,12 @@ protected:
     // The owner takes the page dialogs it owns with it, shown or hidden.
     void TearDown() override { DestroyWindow(m_owner); }
 
+    // What a page logs when it is put in its place, in the owner's client area (the screen's).
+    static std::string PlacedAt(const char* page) {
+        return std::string(page) + ":OnMove " + std::to_string(kPageRect.left) + " " +
+               std::to_string(kPageRect.top);
+    }
+
     // In the page's client coordinates.
     RECT ButtonRect(int id) const {
         RECT rect;
@@ -76,21 +89,82 @@ protected:
 
 TEST_F(PanelPageTest, OpeningAPageClosesThePageShownWhichGoesOnWorkingAsItsOwner) {
     ASSERT_NE(m_b.OpenPage(IDD_TEST_PAGE, m_page, 43), nullptr);
-    // A closes before B is made, and B tells its owner it has moved.
-    EXPECT_EQ(g_log, (std::vector<std::string>{"A:OnClose 0", "B:OnInitDialog 43", "A:OnMove 0 0"}));
+    // A closes before B is made and put in its place, and B tells its owner it has moved.
+    EXPECT_EQ(g_log,
+              (std::vector<std::string>{"A:OnClose 0", PlacedAt("B"), "B:OnInitDialog 43", "A:OnMove 0 0"}));
     // The closed page loses its controls and is hidden, but its window stays.
     EXPECT_TRUE(IsWindow(m_page) && !IsWindowVisible(m_page));
     EXPECT_EQ(GetDlgItem(m_page, IDC_TEST_BUTTON_A), nullptr);
 
-    // A page opened again keeps its new window when the old one goes.
+    // A page opened again gets a new window; the hidden one goes, with the page it owns.
+    const HWND b = m_b.Window();
     const HWND again = m_a.OpenPage(IDD_TEST_PAGE, m_owner, 0);
-    ASSERT_TRUE(DestroyWindow(m_page));
+    EXPECT_FALSE(IsWindow(m_page) || IsWindow(b));
+    EXPECT_EQ(m_b.Window(), nullptr);
     EXPECT_EQ(m_a.Window(), again);
     // A page destroyed while open takes its dialog with it.
     auto page = std::make_unique<RecordingPage>("C");
     const HWND dialog = page->OpenPage(IDD_TEST_PAGE, m_owner, 0);
     page.reset();
     EXPECT_FALSE(IsWindow(dialog));
+}
+
+TEST_F(PanelPageTest, OnlyThisProgramsShownPageIsClosedAndEveryPageLiesAtTheSamePlace) {
+    // Another program's window of the same title, and a page window left hidden, stay as they are.
+    const HWND stranger = CreateWindowExW(0, L"STATIC", L"XDialogOrvaneChild", WS_POPUP | WS_VISIBLE, 0, 0,
+                                          10, 10, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(m_b.OpenPage(IDD_TEST_PAGE, m_page, 43), nullptr); // B owned by A's window
+    EXPECT_TRUE(IsWindowVisible(stranger));
+    EXPECT_EQ(PanelPage::ShownPageWindow(), m_b.Window());
+    RecordingPage c("C");
+    ASSERT_NE(c.OpenPage(IDD_TEST_PAGE, m_owner, 44), nullptr);
+    // Only B, the page shown, is closed; A's hidden window is left alone.
+    EXPECT_EQ(g_log,
+              (std::vector<std::string>{"A:OnClose 0", PlacedAt("B"), "B:OnInitDialog 43", "A:OnMove 0 0",
+                                        "B:OnClose 0", PlacedAt("C"), "C:OnInitDialog 44"}));
+    EXPECT_TRUE(IsWindowVisible(stranger) && IsWindowVisible(c.Window()) && !IsWindowVisible(m_b.Window()));
+    EXPECT_EQ(PanelPage::ShownPageWindow(), c.Window());
+
+    // Pages owned by the owner and by another page alike sit at the page rectangle of the owner's
+    // client area, whatever the proportions of the font: the test page's font is not the pages'.
+    for (const HWND page : {m_b.Window(), c.Window()}) {
+        RECT rect;
+        GetWindowRect(page, &rect);
+        EXPECT_EQ(std::vector<LONG>({rect.left, rect.top, rect.right, rect.bottom}),
+                  std::vector<LONG>({kPageRect.left, kPageRect.top, kPageRect.right, kPageRect.bottom}));
+    }
+    DestroyWindow(stranger);
+}
+
+TEST_F(PanelPageTest, TextsGoIntoRecordFieldsCutAtAWholeCharacter) {
+    const struct {
+        const wchar_t* typed;
+        const char* stored; // GBK
+    } cases[] = {
+        {L"FA", "FA"},
+        {L"ABCDEFGHIJ", "ABCDEFGHI"},
+        {L"九个汉字的函数名字啊", "\xBE\xC5\xB8\xF6\xBA\xBA\xD7\xD6"}, // four of nine characters fit
+        {L"A函数名", "A\xBA\xAF\xCA\xFD\xC3\xFB"},
+    };
+    for (const auto& c : cases) {
+        FunctionGraph record{};
+        SetFieldText(record.name, "old");
+        m_a.ShowName(record);
+        wchar_t shown[16] = {};
+        GetDlgItemTextW(m_page, IDC_TEST_EDIT, shown, 16);
+        EXPECT_STREQ(shown, L"old");
+        SetDlgItemTextW(m_page, IDC_TEST_EDIT, c.typed);
+        m_a.ReadName(record);
+        EXPECT_EQ(std::string(FieldText(record.name)), c.stored);
+        EXPECT_EQ(record.name[kNameSize - 1], '\0');
+        // What was read shows again as it was stored.
+        m_a.ShowName(record);
+        FunctionGraph again{};
+        m_a.ReadName(again);
+        EXPECT_EQ(std::string(FieldText(again.name)), c.stored);
+    }
+    // The box takes at most ten typed characters.
+    EXPECT_EQ(SendDlgItemMessageW(m_page, IDC_TEST_EDIT, EM_GETLIMITTEXT, 0, 0), 10);
 }
 
 TEST_F(PanelPageTest, ColoursControlsByKindAndStaticsByTheirBrackets) {

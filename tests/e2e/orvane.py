@@ -14,6 +14,7 @@ from PIL import Image
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 PROGRAM = ROOT / "build/windows/Orvane"
 CLI = ROOT / "build/native/orvane-cli"
+PROBE = ROOT / "build/windows/orvane-probe.exe"
 PLOT = (0, 50, 500, 500)  # the plot area in client pixels: left, top, width, height
 
 
@@ -76,6 +77,16 @@ def near(image, at, colour, radius=2, tolerance=40):
                 if all(abs(p - c) <= tolerance for p, c in zip(pixel, colour)):
                     return True
     return False
+
+
+def centre(rect):
+    left, top, right, bottom = rect
+    return (left + right) // 2, (top + bottom) // 2
+
+
+def list_button(index):
+    """The centre of a button of the list column at the right edge."""
+    return 775, 55 + 72 * index + 25
 
 
 def mean_colour(image, box):
@@ -163,6 +174,35 @@ class Orvane:
         xdotool("key", name)
         time.sleep(0.3)
 
+    def probe(self):
+        """The side-panel pages with their controls and the graph list's rows, as the test helper
+        reads them from the running program."""
+        result = subprocess.run(["wine", str(PROBE)], capture_output=True, text=True, timeout=60)
+        assert result.returncode == 0, result.stdout + result.stderr
+        return json.loads(result.stdout)
+
+    def rows(self):
+        return self.probe()["rows"]
+
+    def shown_pages(self):
+        return [page for page in self.probe()["pages"] if page["visible"]]
+
+    def page(self):
+        """The one page shown, its controls by id (statics without an id under their texts)."""
+        pages = self.shown_pages()
+        assert len(pages) == 1, f"{len(pages)} pages shown"
+        return Page(pages[0])
+
+    def type_into(self, rect, text):
+        """Clicks into a box, selects what it holds and types text in its place."""
+        self.click(*centre(rect))
+        xdotool("key", "End", "shift+Home")
+        if text:
+            xdotool("type", "--delay", "20", text)
+        else:
+            xdotool("key", "BackSpace")
+        time.sleep(0.2)
+
     def windows_named(self, name):
         return xdotool("search", "--name", name, check=False)
 
@@ -193,3 +233,28 @@ class Orvane:
 
     def saved_workspace(self):
         return read_workspace(self.folder / "Default.wsp")
+
+
+class Page:
+    """One side-panel page as the probe read it."""
+
+    def __init__(self, data):
+        self.rect = data["rect"]
+        self.controls = data["controls"]
+
+    def control(self, control_id):
+        matches = [c for c in self.controls if c["id"] == control_id]
+        assert len(matches) == 1, f"control {control_id}: {len(matches)} found"
+        return matches[0]
+
+    def text(self, control_id):
+        return self.control(control_id)["text"]
+
+    def rect_of(self, control_id):
+        return self.control(control_id)["rect"]
+
+    def checked(self, control_id):
+        return self.control(control_id)["checked"]
+
+    def title(self):
+        return self.controls[0]["text"]

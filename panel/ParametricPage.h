@@ -1,0 +1,12 @@
+#pragma once
+
+#include "panel/GraphPage.h"
+
+// Adds a parametric equation x(t), y(t), z(t), or changes one: three expression boxes stored as
+// one text joined by '&', and the range of t.
+class ParametricPage : public GraphPage<ParametricGraph> {
+protected:
+    RecordList<ParametricGraph>& List(GraphStore& store) const override { return store.parametrics; }
+    ParametricGraph NewRecord(const GraphStore& store, std::int32_t kind) const override;
+    const RecordFields<ParametricGraph>& Fields() const override;
+};

@@ -1,0 +1,171 @@
+// A test helper of the end-to-end tests, run under Wine beside Orvane.exe: it reads what a user
+// sees of the program's Win32 windows and prints it as JSON, since edit texts and list rows cannot
+// be read reliably from screenshots. It only sends window messages that read.
+//
+//     orvane-probe       every side-panel page with its controls, and the graph list's rows
+//
+// Rectangles are in the main window's client coordinates: left, top, right, bottom.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Utf8(const std::wstring& text) {
+    if (text.empty())
+        return {};
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size, nullptr,
+                        nullptr);
+    return utf8;
+}
+
+std::string Quoted(const std::wstring& text) {
+    std::string json = "\"";
+    for (const char c : Utf8(text)) {
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", c);
+            json += escape;
+        } else {
+            json += c;
+        }
+    }
+    return json + "\"";
+}
+
+// GetWindowText does not ask a window of another process for an edit control's text: the
+// messages do.
+std::wstring WindowText(HWND window) {
+    const auto length = static_cast<std::size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0));
+    std::wstring text(length + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
+
+std::wstring ClassName(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+std::string Rect(HWND window, HWND main) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&rect), 2);
+    char text[64];
+    std::snprintf(text, sizeof text, "[%ld, %ld, %ld, %ld]", rect.left, rect.top, rect.right, rect.bottom);
+    return text;
+}
+
+struct Search {
+    HWND main;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectPage(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<Search*>(lParam);
+    DWORD process = 0, mainProcess = 0;
+    GetWindowThreadProcessId(window, &process);
+    GetWindowThreadProcessId(search->main, &mainProcess);
+    if (process == mainProcess && WindowText(window) == L"XDialogOrvaneChild")
+        search->found.push_back(window);
+    return TRUE;
+}
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM lParam) {
+    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(window);
+    return TRUE;
+}
+
+// The control with the keyboard focus in the program's thread (GetFocus sees only this process's).
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+std::string Page(HWND page, HWND main) {
+    const HWND focus = FocusOf(page);
+    std::string json = "{\"visible\": ";
+    json += IsWindowVisible(page) ? "true" : "false";
+    json += ", \"rect\": " + Rect(page, main) + ", \"controls\": [";
+    std::vector<HWND> children;
+    EnumChildWindows(page, CollectChild, reinterpret_cast<LPARAM>(&children));
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        const HWND child = children[i];
+        const std::wstring kind = ClassName(child);
+        json += i > 0 ? ", " : "";
+        json += "{\"id\": " + std::to_string(GetDlgCtrlID(child)) + ", \"class\": " + Quoted(kind) +
+                ", \"rect\": " + Rect(child, main) +
+                ", \"visible\": " + (IsWindowVisible(child) ? "true" : "false") +
+                ", \"focused\": " + (focus == child ? "true" : "false") +
+                ", \"text\": " + Quoted(WindowText(child));
+        if (_wcsicmp(kind.c_str(), L"Button") == 0)
+            json += ", \"checked\": " +
+                    std::string(SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED ? "true" : "false");
+        json += "}";
+    }
+    return json + "]}";
+}
+
+// The rows' texts live in the program's memory: the list is asked to write them into a block
+// of it, which is read back.
+std::string Rows(HWND list) {
+    std::string json = "[";
+    DWORD processId = 0;
+    GetWindowThreadProcessId(list, &processId);
+    const HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (process == nullptr)
+        return "null";
+    constexpr int kCapacity = 512;
+    auto* remote = static_cast<char*>(VirtualAllocEx(
+        process, nullptr, sizeof(LVITEMW) + kCapacity * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE));
+    const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        LVITEMW item = {};
+        item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
+        item.cchTextMax = kCapacity;
+        WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+        const auto length = static_cast<std::size_t>(
+            SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote)));
+        std::wstring text(length, L'\0');
+        ReadProcessMemory(process, remote + sizeof(LVITEMW), text.data(), length * sizeof(wchar_t), nullptr);
+        json += (row > 0 ? ", " : "") + Quoted(text);
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return json + "]";
+}
+
+} // namespace
+
+int main() {
+    const HWND main = FindWindowW(L"GLWMain", L"Orvane");
+    if (main == nullptr) {
+        std::fputs("{\"error\": \"no Orvane window\"}\n", stdout);
+        return 1;
+    }
+    Search search = {main, {}};
+    EnumWindows(CollectPage, reinterpret_cast<LPARAM>(&search));
+    std::string json = "{\"pages\": [";
+    for (std::size_t i = 0; i < search.found.size(); ++i)
+        json += (i > 0 ? ", " : "") + Page(search.found[i], main);
+    const HWND list = GetDlgItem(main, 100);
+    json += "], \"rows\": " + (list != nullptr ? Rows(list) : std::string("null"));
+    json += ", \"selection\": " +
+            std::to_string(list != nullptr ? SendMessageW(list, LVM_GETSELECTIONMARK, 0, 0) : -1);
+    std::fputs((json + "}\n").c_str(), stdout);
+    return 0;
+}
