@@ -2,6 +2,7 @@
 
 #include "expr/ExpressionText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -283,6 +284,31 @@ std::size_t WriteValueText(double value, char* out) {
     }
     *o = '\0';
     return o - out;
+}
+
+namespace {
+
+// A value that rounds to zero keeps its sign in the C library's texts ("-0", "-0.00").
+std::string WithoutNegativeZero(const char* text, const char* end) {
+    if (*text == '-' && std::all_of(text + 1, end, [](char c) { return c == '0' || c == '.'; }))
+        ++text;
+    return {text, end};
+}
+
+} // namespace
+
+std::string GeneralNumberText(double value) {
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
+    return WithoutNegativeZero(text, written.ptr);
+}
+
+std::string FixedNumberText(double value, int decimals) {
+    // The largest double has 309 integer digits.
+    std::string text(320 + static_cast<std::size_t>(decimals), '\0');
+    const auto written =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, decimals);
+    return WithoutNegativeZero(text.data(), written.ptr);
 }
 
 bool ReplaceVariable(char* text, std::size_t capacity, char letter, double value) {

@@ -13,8 +13,9 @@ std::string_view CutAtWholeCharacter(std::string_view gbk, std::size_t maxBytes)
     std::size_t end = 0;
     while (end < gbk.size()) {
         const auto lead = static_cast<unsigned char>(gbk[end]);
-        const std::size_t width = lead >= 0x81 && lead <= 0xFE && end + 1 < gbk.size() ? 2 : 1;
-        if (end + width > maxBytes)
+        const std::size_t width = lead >= 0x81 && lead <= 0xFE ? 2 : 1;
+        // A lead byte without the byte after it is no character either.
+        if (end + width > maxBytes || end + width > gbk.size())
             break;
         end += width;
     }

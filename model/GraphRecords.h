@@ -98,7 +98,7 @@ void SetFieldText(char (&field)[N], std::string_view text) {
 }
 
 // The longest start of a GBK text that fits in maxBytes without splitting a character: a lead byte
-// 0x81 to 0xFE always takes the byte after it along.
+// 0x81 to 0xFE always takes the byte after it along, whatever that byte is.
 std::string_view CutAtWholeCharacter(std::string_view gbk, std::size_t maxBytes);
 
 // A random colour from the C library's generator (seeded from the clock at start-up):

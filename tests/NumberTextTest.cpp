@@ -79,6 +79,65 @@ TEST(WriteValueText, MatchesPercentGOnMillionsOfValues) {
     EXPECT_EQ(mismatches, 0);
 }
 
+// The result texts' "%g" and "%.2f": the C library's characters as glibc writes them, on every
+// target (no three-digit exponents), and never a minus sign on a zero.
+TEST(GeneralNumberText, WritesPercentGWithTwoDigitExponents) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        // clang-format off
+        {0, "0"},             {-0.0, "0"},            {3.14159265, "3.14159"},    {-2.5, "-2.5"},
+        {100000, "100000"},   {999999.5, "1e+06"},    {1234567, "1.23457e+06"},   {1e10, "1e+10"},
+        {1.5e-5, "1.5e-05"},  {-1e-5, "-1e-05"},      {0.0001, "0.0001"},         {123456.5, "123456"},
+        {1e100, "1e+100"},    {-1e-300, "-1e-300"},   {inf, "inf"},               {-inf, "-inf"},
+        // clang-format on
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(GeneralNumberText(c.value), c.text) << c.text;
+    EXPECT_EQ(GeneralNumberText(std::nan("")), "nan");
+}
+
+TEST(FixedNumberText, WritesPercentFWithoutNegativeZero) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {0, "0.00"},       {-0.0, "0.00"},
+        {-0.001, "0.00"},  {-0.005, "-0.01"},
+        {0.125, "0.12"},   {0.375, "0.38"},
+        {2.675, "2.67"},   {-45, "-45.00"},
+        {89.999, "90.00"}, {1e20, "100000000000000000000.00"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FixedNumberText(c.value, 2), c.text) << c.text;
+    EXPECT_EQ(FixedNumberText(2.5, 0), "2");
+    EXPECT_EQ(FixedNumberText(-std::numeric_limits<double>::max(), 2).size(), 313u); // 309 digits
+}
+
+#ifndef _WIN32
+// Natively the C library is the reference: the same texts for values of every magnitude, apart
+// from its minus sign on a zero.
+TEST(NumberTexts, MatchTheNativeCLibrary) {
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> exponent(-320.0, 308.0);
+    std::uniform_real_distribution<double> small(-1000.0, 1000.0);
+    for (int i = 0; i < 200000; ++i) {
+        const double value = std::pow(10.0, exponent(random)) * (i % 2 == 0 ? 1 : -1);
+        const double fixed = small(random);
+        char general[64];
+        char twoDecimals[64];
+        std::snprintf(general, sizeof general, "%g", value);
+        std::snprintf(twoDecimals, sizeof twoDecimals, "%.2f", fixed);
+        ASSERT_EQ(GeneralNumberText(value), general) << std::setprecision(17) << value;
+        if (std::strcmp(twoDecimals, "-0.00") != 0) {
+            ASSERT_EQ(FixedNumberText(fixed, 2), twoDecimals) << std::setprecision(17) << fixed;
+        }
+    }
+}
+#endif
+
 TEST(ReadNumber, FollowsTheAtofContract) {
     const double inf = std::numeric_limits<double>::infinity();
     const struct {

@@ -3,6 +3,7 @@
 #include "model/ParametricText.h"
 #include "panel/GraphPageFields.h"
 #include "res/resource.h"
+#include "tests/GbkLiterals.h"
 
 #include <gtest/gtest.h>
 
@@ -12,27 +13,33 @@
 
 namespace {
 
-// "函数" in GBK, two bytes a character.
-const std::string kFunctionWord = "\xBA\xAF\xCA\xFD";
+const std::string kFunctionWord = Gbk("函数");
 
-TEST(CutAtWholeCharacter, KeepsTheLongestStartWithoutASplitCharacter) {
-    const std::string nine = kFunctionWord + kFunctionWord + kFunctionWord + kFunctionWord + "\xBA\xAF";
+// A two-byte character is kept whole or dropped whole, whatever its second byte (which may be
+// ASCII, as in 81 40).
+TEST(CutAtWholeCharacter, KeepsWholeCharactersWithinTheBytes) {
     const struct {
         std::string text;
         std::size_t maxBytes;
-        std::string kept;
+        std::string cut;
     } cases[] = {
-        {"FA", 9, "FA"},
-        {"ABCDEFGHIJ", 9, "ABCDEFGHI"},
-        {nine, 9, kFunctionWord + kFunctionWord},              // 18 bytes: four characters fit in 9
-        {"A" + kFunctionWord + kFunctionWord, 4, "A\xBA\xAF"}, // the second character would split
-        {"AB" + kFunctionWord, 3, "AB"},
-        {"x\xBA", 9, "x\xBA"}, // a lone lead byte at the end is one byte
         {"", 9, ""},
+        {"ABCDEFGHIJKL", 9, "ABCDEFGHI"},
+        {"PI", 9, "PI"},
+        {"abc", 0, ""},
+        {Gbk("函数函数函数函数函"), 9, Gbk("函数函数")}, // nine characters into a ten-byte name field
+        {Gbk("圆周率"), 6, Gbk("圆周率")},
+        {Gbk("圆周率"), 5, Gbk("圆周")},
+        {Gbk("a圆周率"), 2, Gbk("a")},
+        {Gbk("a圆周率"), 4, Gbk("a圆")},
+        {Gbk("a圆周率"), 5, Gbk("a圆周")},
+        {"\x81\x40x", 1, ""},
+        {"\x81\x40x", 2, "\x81\x40"},
         {"\x80\x41", 1, "\x80"}, // 0x80 leads nothing
+        {"ab\xB3", 9, "ab"},     // a lead byte without its second byte is no character
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CutAtWholeCharacter(c.text, c.maxBytes), c.kept) << c.text;
+        EXPECT_EQ(CutAtWholeCharacter(c.text, c.maxBytes), c.cut) << c.text << " in " << c.maxBytes;
 }
 
 TEST(BoxNumbers, ShowWithPercentGAndReadTheWholeBox) {
@@ -123,8 +130,7 @@ TEST(FunctionPageFields, ShowARecordAndReadItBackUnchanged) {
 }
 
 TEST(FunctionPageFields, ReadTypedTextsIntoTheFieldsBounds) {
-    const std::string nineChinese =
-        kFunctionWord + kFunctionWord + kFunctionWord + kFunctionWord + "\xBA\xAF";
+    const std::string nineChinese = Gbk("函数函数函数函数函");
     const struct {
         std::string name, lower, upper;
         std::string storedName;
