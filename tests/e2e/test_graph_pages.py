@@ -255,3 +255,19 @@ def test_each_page_lies_over_the_right_part_and_its_controls_do_not_overlap(orva
     for a, b in itertools.combinations(shown, 2):
         assert not overlap(a["rect"], b["rect"]), (a, b)
     run.close()
+
+
+def test_with_26_functions_the_page_opens_empty_and_still_stores_what_is_typed(orvane):
+    names = [f"F{chr(ord('A') + i)}" for i in range(26)]
+    run = orvane(workspace([function(name, "x") for name in names])).start()
+    open_list_menu_item(run, 1)  # "添加Y=型函数"
+    page = run.page()
+    assert [page.text(i) for i in (NAME, EXPRESSION, START, END)] == ["", "", "0", "0"]
+    swatch = run.screenshot().getpixel(centre(page.rect_of(SWATCH)))
+    assert max(swatch) < 30  # black
+    run.type_into(page.rect_of(NAME), "FA")  # a name already taken is stored as typed
+    run.type_into(page.rect_of(EXPRESSION), "x+1")
+    run.click(*centre(page.rect_of(CONFIRM)))
+    assert run.close() == 0
+    added = run.saved_workspace()["functions"][26]
+    assert (added["name"], added["text"], added["lower"], added["upper"]) == ("FA", "x+1", 0, 0)
