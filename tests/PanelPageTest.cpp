@@ -22,6 +22,9 @@ public:
         AddImageButton(IDC_TEST_BUTTON_B);
     }
 
+    using PanelPage::IsOpenSince;
+    using PanelPage::Opening;
+
     // A record's name in the test page's edit box, as a page shows and reads its fields.
     void ShowName(const FunctionGraph& record) { ShowFields(m_fields, record); }
     void ReadName(FunctionGraph& record) const { ReadFields(m_fields, record); }
@@ -134,6 +137,17 @@ TEST_F(PanelPageTest, OnlyThisProgramsShownPageIsClosedAndEveryPageLiesAtTheSame
                   std::vector<LONG>({kPageRect.left, kPageRect.top, kPageRect.right, kPageRect.bottom}));
     }
     DestroyWindow(stranger);
+}
+
+TEST_F(PanelPageTest, AHandlerCanTellWhetherItsPageWasClosedOrOpenedAgainMeanwhile) {
+    // As after a modal dialog run from a handler: the page shown then may be gone.
+    const unsigned opening = m_a.Opening();
+    EXPECT_TRUE(m_a.IsOpenSince(opening));
+    ASSERT_NE(m_b.OpenPage(IDD_TEST_PAGE, m_owner, 0), nullptr);
+    EXPECT_FALSE(m_a.IsOpenSince(opening));
+    ASSERT_NE(m_a.OpenPage(IDD_TEST_PAGE, m_owner, 0), nullptr);
+    EXPECT_FALSE(m_a.IsOpenSince(opening));
+    EXPECT_TRUE(m_a.IsOpenSince(m_a.Opening()));
 }
 
 TEST_F(PanelPageTest, TextsGoIntoRecordFieldsCutAtAWholeCharacter) {
