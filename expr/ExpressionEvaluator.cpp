@@ -47,16 +47,6 @@ Group FindGroup(const char* text, std::size_t& open, std::size_t& close) {
     return Group::None;
 }
 
-// The integer part taken through a 32-bit signed integer, one less for negative values:
-// [-1.63] is -2 and [-2] is -3. False when v does not fit a 32-bit integer.
-bool IntegerPart(double v, double& part) {
-    const double truncated = std::trunc(v);
-    if (!(truncated >= -2147483648.0 && truncated <= 2147483647.0))
-        return false;
-    part = static_cast<double>(static_cast<int>(truncated)) - (v < 0.0 ? 1.0 : 0.0);
-    return true;
-}
-
 void CopyText(char* to, const char* from) { std::memcpy(to, from, std::strlen(from) + 1); }
 
 // Reads the number of every piece of a text cut at two separators, as SplitAt would cut it, but
@@ -127,20 +117,14 @@ bool ExpressionEvaluator::Evaluate(std::string_view text, double& value) {
         if (EvaluateFlat(inner, v) == Step::Stop)
             return m_success = false;
 
+        // The Gauss brackets: [v] is the greatest integer not above v and {v} = v - [v], so
+        // [-2] is -2 and {-2} is 0. A group's value is finite, and so are both parts.
         const char* groupText = work + open;
         const std::size_t groupLength = close - open + 1;
-        const bool square = std::memchr(groupText, '[', groupLength) != nullptr;
-        if (square || std::memchr(groupText, '{', groupLength) != nullptr) {
-            double part = 0.0;
-            if (IntegerPart(v, part)) {
-                v = square ? part : v - part;
-            } else {
-                m_success = false;
-                v = 0.0;
-            }
-        }
-        if (!std::isfinite(v))
-            return m_success = false;
+        if (std::memchr(groupText, '[', groupLength) != nullptr)
+            v = std::floor(v);
+        else if (std::memchr(groupText, '{', groupLength) != nullptr)
+            v -= std::floor(v);
         char valueText[kWorkTextSize];
         const std::size_t valueLength = WriteValueText(v, valueText);
         if (valueLength == 0 || !ReplaceAt(work, sizeof work, open, groupLength, {valueText, valueLength}))
@@ -332,8 +316,13 @@ double ExpressionEvaluator::EvaluateProduct(std::string_view term, Step& step) {
 }
 
 double ExpressionEvaluator::EvaluateSum(std::string_view text, Step& step) {
+    // The sum starts from its first term, not from 0: a sum of one term -0 stays -0.
     double sum = 0.0;
-    const bool fits = ReadPieces(text, kPlusCode, kMinusCode, [&](bool add, double term) { sum += add ? term : -term; });
+    bool first = true;
+    const bool fits = ReadPieces(text, kPlusCode, kMinusCode, [&](bool add, double term) {
+        sum = first ? term : (add ? sum + term : sum - term);
+        first = false;
+    });
     if (!fits) {
         step = Step::Stop;
         return 0.0;

@@ -30,8 +30,7 @@ public:
 
     // The text must be normalized with its variable already replaced. On failure the value is
     // what the reduction produced with failing parts counted 0, or 0 when the evaluation had to
-    // stop (a text too long, too many pieces, an unmatched closing bracket, a value that is not
-    // finite in a bracket group).
+    // stop (a text too long, too many pieces, an unmatched closing bracket).
     bool Evaluate(std::string_view text, double& value);
 
 private:

@@ -16,5 +16,5 @@ std::size_t WriteValueText(double value, char* out);
 double ReadNumber(const char* text, const char** end = nullptr);
 
 // Replaces every occurrence of a variable letter by the value text of value. False when the
-// value is not finite or the text would grow past capacity.
+// letter occurs and the value is not finite or the text would grow past capacity.
 bool ReplaceVariable(char* text, std::size_t capacity, char letter, double value);

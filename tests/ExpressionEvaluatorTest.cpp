@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -64,11 +66,43 @@ TEST_F(Evaluation, Arithmetic) {
         {"   ", 0, true},       {"((((7))))", 7, true}, {"3.", 3, true},         {"1000*1000", 1000000, true},
         {"1/100000", 0.00001, true}, {"2^-1", 0, true}, {"2^(-1)", 0.5, true},   {"[4.5]", 4, true},
         {"[5]", 5, true},
-        {"[-1.63]", -2, true},  {"[-2]", -3, true},     {"[(2.5+1)]", 3, true},  {"[2.5]+1", 3, true},
-        {"([2.5]+1)", 1, true}, {"{4.5}", 0.5, true},   {"{-2}", 1, true},       {"{-0.25}", 0.75, true},
+        {"[-1.63]", -2, true},  {"[(2.5+1)]", 3, true},  {"[2.5]+1", 3, true},
+        {"([2.5]+1)", 1, true}, {"{4.5}", 0.5, true},   {"{-0.25}", 0.75, true},
         {"2*{[3.7]/2}", 1, true}, {"(1", 0, true},      {"[5", 0, true},
     };
     Check(cases);
+}
+
+// The brackets are the Gauss function for every finite value, with no 32-bit step on the way.
+TEST_F(Evaluation, GaussBrackets) {
+    // clang-format off
+    const Case cases[] = {
+        {"[-2]", -2, true},              {"{-2}", 0, true},         {"[-0.5]", -1, true},
+        {"{-1.63}", 0.37, true},         {"[3000000000]", 3000000000, true},
+        {"[-300000.5]", -300001, true},  {"{3000000000.25}", 0.25, true},
+        {"[10^15]", 1e15, true},         {"[x]", -3, true, 'x', -2.5},
+        {"[x]", 0, true, 'x', 1e-17},    {"{x}", 0, true, 'x', 1e200}, // 0.00000000000000001; 201 digits
+        {"[x]+{x}", -7.25, true, 'x', -7.25},
+    };
+    // clang-format on
+    Check(cases);
+}
+
+// Sums start from their first term, so a negative zero stays one, as in products.
+TEST(EvaluationSign, ASumOfOneTermKeepsANegativeZero) {
+    ExpressionEvaluator evaluator;
+    const std::pair<const char*, bool> cases[] = {
+        {"(-0.5)*(0)", true}, {"(0)*(-1)", true}, {"-0.5*0", false}, {"(0)*(-1)+(0)*(0)", false},
+    };
+    for (const auto& [typed, negative] : cases) {
+        char text[kWorkTextSize];
+        std::snprintf(text, sizeof text, "%s", typed);
+        Normalize(text);
+        double value = 1;
+        ASSERT_TRUE(evaluator.Evaluate(text, value)) << typed;
+        EXPECT_EQ(value, 0.0) << typed;
+        EXPECT_EQ(std::signbit(value), negative) << typed;
+    }
 }
 
 TEST_F(Evaluation, BuiltinFunctions) {
@@ -116,6 +150,9 @@ TEST_F(Evaluation, VariableSubstitution) {
         {"x+1", 1, true, 'x', 1e-17},        // written 0.00000000000000001, not 1e-17
         {"x", 1234570, true, 'x', 1234567},  {"y+1", 1, true, 'x', 4},
         {"lgx", 0, false, 'x', -1},
+        // Without the letter nothing is written: a value whose text would not fit cannot fail it.
+        {"y+1", 1, true, 'x', 1e300},        {"5", 5, true, 'x', -1e300},
+        {"x+1", 0, false, 'x', 1e300},
         {std::string(200, 'x'), 0, false, 'x', -2.5}, // grows past 255 characters
     };
     Check(cases);
@@ -134,6 +171,7 @@ TEST_F(Evaluation, NamedConstantsAndUserFunctions) {
     AddFunction("FD", "FC(x)");
     AddFunction("FE", "y^2", kFormX);
     AddFunction("FF", "1/x");
+    AddFunction("FG", "5");
     AddFunction("FA", "100"); // the first record of a name wins
     AddFunction("RA", "RA(x)+1"); // recursion fails at once
     AddFunction("RB", "RC(x)");
@@ -145,6 +183,7 @@ TEST_F(Evaluation, NamedConstantsAndUserFunctions) {
         {"FD(100)", 2, true},  {"FF(0)", 1, false},   {"fa(2)", 0, true},    {"FA(FA(1))", 5, true},
         {"FZ(2)", 0, true},    {"RA(1)", 1, false},   {"RB(1)", 0, false},   {"5+RA(1)", 6, false},
         {"FB(x)", 10, true, 'x', -3},
+        {"FG1e300", 50, true}, // FG1 is called with 1e300 and gives 5; e300 is a name worth 0
         {"$max", 0, true, 'x', 5}, // the letter inside a constant's name is replaced first
     };
     Check(cases);
