@@ -1,6 +1,7 @@
 #include "cli/EvalCommand.h"
 
 #include "cli/CliOutput.h"
+#include "expr/ExpressionEvaluator.h"
 #include "expr/ExpressionText.h"
 #include "expr/NumberText.h"
 #include "model/GraphStore.h"

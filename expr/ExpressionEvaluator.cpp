@@ -1,10 +1,10 @@
 #include "expr/ExpressionEvaluator.h"
 
 #include "expr/BuiltinFunctions.h"
+#include "expr/ConstantScope.h"
 #include "expr/ExpressionText.h"
+#include "expr/FunctionScope.h"
 #include "expr/NumberText.h"
-#include "model/ConstantTable.h"
-#include "model/FunctionGraphList.h"
 
 #include <cmath>
 #include <cstring>
@@ -75,23 +75,17 @@ bool ReadPieces(std::string_view text, char first, char second, Use use) {
 
 } // namespace
 
-bool ExpressionEvaluator::CallChain::Enter(int index) {
-    if (depth >= kMaxDepth)
-        return false;
-    for (int i = 0; i < depth; ++i)
-        if (function[i] == index)
-            return false;
-    function[depth++] = index;
-    return true;
-}
-
-void ExpressionEvaluator::Bind(const ConstantTable* constants, const FunctionGraphList* functions) {
+void ExpressionEvaluator::Bind(const ConstantScope* constants, const FunctionScope* functions) {
     m_constants = constants;
     m_functions = functions;
 }
 
 bool ExpressionEvaluator::Evaluate(std::string_view text, double& value) {
     m_success = true;
+    if (!m_called) {
+        m_callsLeft = CallChain::kCallBudget;
+        m_chain = CallChain(&m_callsLeft);
+    }
     value = 0.0;
     char work[kWorkTextSize];
     if (text.size() >= kWorkTextSize)
@@ -141,15 +135,17 @@ bool ExpressionEvaluator::Evaluate(std::string_view text, double& value) {
 ExpressionEvaluator::Step ExpressionEvaluator::ReplaceConstants(char* work) {
     if (m_constants == nullptr || std::strchr(work, '$') == nullptr)
         return Step::Continue;
-    for (const NamedConstant& constant : *m_constants) {
-        char pattern[kConstantNameSize + 2] = {'$'};
-        const std::string_view name = FieldText(constant.name);
+    for (std::size_t i = 0; i < m_constants->ConstantCount(); ++i) {
+        const std::string_view name = m_constants->ConstantName(i);
+        char pattern[kWorkTextSize] = {'$'};
+        if (name.size() + 2 > sizeof pattern)
+            continue; // a pattern longer than any text is found nowhere
         std::memcpy(pattern + 1, name.data(), name.size());
         pattern[name.size() + 1] = '\0';
         if (std::strstr(work, pattern) == nullptr)
             continue;
         char valueText[kWorkTextSize];
-        if (WriteValueText(constant.value, valueText) == 0 ||
+        if (WriteValueText(m_constants->ConstantValue(i), valueText) == 0 ||
             !ReplaceAll(work, kWorkTextSize, pattern, valueText))
             return Step::Stop;
     }
@@ -197,9 +193,10 @@ double ExpressionEvaluator::CallNamed(std::string_view name, double argument) {
     if (builtin >= 0) {
         v = ApplyBuiltin(builtin, argument, m_success);
     } else {
-        if (m_functions == nullptr || m_functions->FindByName(name) < 0)
+        const int function = m_functions != nullptr ? m_functions->FindFunction(name) : -1;
+        if (function < 0)
             return 0.0; // an unknown name counts 0 and is no error
-        if (!m_functions->CallUserFunction(name, argument, m_constants, v, m_chain))
+        if (!m_functions->CallFunction(function, argument, m_constants, m_chain, v))
             m_success = false;
     }
     if (!std::isfinite(v)) {

@@ -1,6 +1,8 @@
 #include "expr/ExpressionEvaluator.h"
 
+#include "expr/ConstantScope.h"
 #include "expr/ExpressionText.h"
+#include "expr/FunctionScope.h"
 #include "expr/NumberText.h"
 #include "model/GraphStore.h"
 
@@ -10,6 +12,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -200,6 +203,63 @@ TEST_F(Evaluation, CallChainsDeeperThanSixteenFail) {
         }
         const Case cases[] = {{"GA(1)", n == 16 ? 2.0 : 0.0, n == 16}};
         Check(cases);
+    }
+}
+
+// The evaluator knows user functions and constants only through its two scopes: any
+// implementation serves, not only the store's lists.
+TEST(EvaluationScopes, AnyScopeServes) {
+    struct Scopes : FunctionScope, ConstantScope {
+        int FindFunction(std::string_view name) const override { return name == "D" ? 7 : -1; }
+        bool CallFunction(int index, double argument, const ConstantScope* constants, const CallChain&,
+                          double& value) const override {
+            value = index == 7 && constants == this ? 2 * argument : 0;
+            return argument >= 0;
+        }
+        std::size_t ConstantCount() const override { return 1; }
+        std::string_view ConstantName(std::size_t) const override { return "k"; }
+        double ConstantValue(std::size_t) const override { return 0.25; }
+    } scopes;
+    ExpressionEvaluator evaluator;
+    evaluator.Bind(&scopes, &scopes);
+    const std::tuple<const char*, double, bool> cases[] = {
+        {"D(3)+1", 7, true},
+        {"D$k", 0.5, true},
+        {"E(3)", 0, true},
+        {"D(-1)", -2, false},
+    };
+    for (const auto& [text, expected, ok] : cases) {
+        double value = 0;
+        EXPECT_EQ(evaluator.Evaluate(text, value), ok) << text;
+        EXPECT_EQ(value, expected) << text;
+    }
+}
+
+// Functions that each call the next ten times would make 10^9 calls from GA: without a budget
+// of calls per evaluation this test would run for hours. Fewer calls than the budget still work.
+TEST_F(Evaluation, AnEvaluationHasABudgetOfCalls) {
+    struct Chain {
+        int callsPerLevel;
+        char last;
+        bool ok;
+    };
+    // Two calls per level from GA to GH are 2 + 4 + ... + 128 = 254 calls, within the budget.
+    for (const Chain chain : {Chain{10, 'J', false}, Chain{2, 'H', true}, Chain{2, 'I', false}}) {
+        store.functions.Clear();
+        for (char level = 'A'; level <= chain.last; ++level) {
+            std::string text = level == chain.last ? "x" : "";
+            for (int i = 0; level != chain.last && i < chain.callsPerLevel; ++i)
+                text += std::string(i > 0 ? "+" : "") + "G" + static_cast<char>(level + 1) + "(x)";
+            const char name[3] = {'G', level, '\0'};
+            AddFunction(name, text.c_str());
+        }
+        double value = 0;
+        EXPECT_EQ(Evaluate({"GA(1)", 0, false}, value), chain.ok) << chain.last;
+        if (chain.ok) {
+            EXPECT_EQ(value, 128);
+        }
+        // The budget belongs to one evaluation: the next one has it whole again.
+        EXPECT_EQ(Evaluate({"GA(1)", 0, false}, value), chain.ok) << chain.last;
     }
 }
 
