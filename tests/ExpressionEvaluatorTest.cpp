@@ -223,7 +223,7 @@ TEST(EvaluationScopes, AnyScopeServes) {
     ExpressionEvaluator evaluator;
     evaluator.Bind(&scopes, &scopes);
     const std::tuple<const char*, double, bool> cases[] = {
-        {"D(3)+1", 7, true},
+        {"D(3)*2", 12, true},
         {"D$k", 0.5, true},
         {"E(3)", 0, true},
         {"D(-1)", -2, false},
