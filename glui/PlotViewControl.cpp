@@ -1,5 +1,6 @@
 #include "glui/PlotViewControl.h"
 
+#include "mainwin/PageRequest.h"
 #include "model/PlotView.h"
 
 #include <GL/gl.h>
@@ -96,7 +97,9 @@ void PlotViewControl::Draw(int x, int y, int width, int height) {
     glColor3f(1.0f, 1.0f, 1.0f);
 
     // The matrix already holds this frame's rotation, so the points turn with the axes.
-    m_plot.FrameStep(m_owner);
+    m_plot.FrameStep();
+    if (m_owner != nullptr)
+        m_owner->ReportView(m_plot.view);
 
     // A buffer of no known kind takes the colour of the one before it; black if it is first.
     float colour[3] = {0.0f, 0.0f, 0.0f};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ViewState.h"
+
 #include <cstdint>
 
 // Notification codes that pages and the plot view send through PageRequest::callback.
@@ -39,5 +41,14 @@ struct PageRequest {
 
     int Notify(int code, const void* notifyData) const {
         return callback != nullptr ? callback(code, notifyData, user) : 0;
+    }
+
+    // The plot view's report after each frame: rotation (angles, then speeds), ranges, position.
+    void ReportView(const ViewState& view) const {
+        const double rotation[6] = {view.angles[0], view.angles[1], view.angles[2],
+                                    view.speeds[0], view.speeds[1], view.speeds[2]};
+        Notify(kRotationReport, rotation);
+        Notify(kRangeReport, view.ranges);
+        Notify(kPositionReport, view.position);
     }
 };
