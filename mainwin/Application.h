@@ -20,6 +20,9 @@
 // through which pages and the plot view report back.
 class Application : public GlWindow {
 public:
+    // F2 and F5 to F8, registered for the whole system.
+    static constexpr int kHotKeyCount = 5;
+
     Application();
     ~Application() override;
 
@@ -70,7 +73,9 @@ private:
     GraphListPanel m_graphList;
     HMENU m_menu;
 
-    WorkspaceLoad m_loaded = WorkspaceLoad::kMissing;
+    GraphStore::Loaded m_loaded{WorkspaceLoad::kMissing, false};
+    std::filesystem::path m_saveFile = kWorkspaceFileName;
+    bool m_hotKeyRegistered[kHotKeyCount] = {};
     int m_helpShown = 0;
     int m_lastMouseX = 0;
     int m_lastMouseY = 0;
