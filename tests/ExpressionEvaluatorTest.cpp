@@ -137,56 +137,42 @@ TEST_F(Evaluation, Failures) {
         thirtyFactors += "*1";
         thirtyOperands += "^1";
     }
+    // clang-format off
     const Case cases[] = {
-        {"1/0", 1, false},
-        {"0/0", 0, false},
-        {"(1/0)+1", 2, false},
-        {"(-8)^(1/3)", 0, false},
-        {"0^(-1)", 0, false},
-        {"10^400", 0, false},
-        {"2^(10^400)", 1, false},
-        {"5*(0^(-1))", 0, false},
-        {"1)", 0, false},
-        {"(2))", 0, false},
-        {"]+1", 0, false},
-        {"{1}}", 0, false},
-        {thirtyTerms, 30, true},
-        {thirtyTerms + "+1", 0, false},
-        {thirtyFactors, 1, true},
-        {thirtyFactors + "*1", 0, false},
-        {thirtyOperands, 1, true},
-        {thirtyOperands + "^1", 0, false},
+        {"1/0", 1, false},          {"0/0", 0, false},            {"(1/0)+1", 2, false},
+        {"(-8)^(1/3)", 0, false},   {"0^(-1)", 0, false},         {"10^400", 0, false},
+        {"2^(10^400)", 1, false},   {"5*(0^(-1))", 0, false},     {"1)", 0, false},
+        {"(2))", 0, false},         {"]+1", 0, false},            {"{1}}", 0, false},
+        {thirtyTerms, 30, true},    {thirtyTerms + "+1", 0, false},
+        {thirtyFactors, 1, true},   {thirtyFactors + "*1", 0, false},
+        {thirtyOperands, 1, true},  {thirtyOperands + "^1", 0, false},
         {"3^0^(-1)", 3, false},      // 0^-1 fails in the middle of the chain, which stops there
         {"10^200*10^200", 0, false}, // the second value text does not fit any more
-        {std::string(256, '1'), 0, false},
-        {std::string(255, '0'), 0, true},
+        {std::string(256, '1'), 0, false}, {std::string(255, '0'), 0, true},
     };
+    // clang-format on
     Check(cases);
 }
 
 TEST_F(Evaluation, VariableSubstitution) {
+    // clang-format off
     const Case cases[] = {
-        {"-x^2", -9, true, 'x', 3},
-        {"2x", 23, true, 'x', 3},
-        {"2*sin(x)^2+1", 1.459698, true, 'x', 0.5},
-        {"tg(1)", 1.55741, true, 't', 5},
+        {"-x^2", -9, true, 'x', 3},          {"2x", 23, true, 'x', 3},
+        {"2*sin(x)^2+1", 1.459698, true, 'x', 0.5}, {"tg(1)", 1.55741, true, 't', 5},
         {"exp(1)", 2.71828, true, 'x', 5},
         // Blanks go last: "e xp" and "t g" are not the names exp and tg, so their letters are
         // replaced and the names left count 0 (t g(1) is 5g1, 5 then 0).
-        {"e xp(1)", 0, true, 'x', 5},
-        {"t g(1)", 50, true, 't', 5},
-        {"x*x", 0.25, true, 'x', -0.5},
-        {"x-x", 0, true, 'x', -0.5},
-        {"x+1", 1, true, 'x', 1e-17}, // written 0.00000000000000001, not 1e-17
-        {"x", 1234570, true, 'x', 1234567},
-        {"y+1", 1, true, 'x', 4},
+        {"e xp(1)", 0, true, 'x', 5},        {"t g(1)", 50, true, 't', 5},
+        {"x*x", 0.25, true, 'x', -0.5},      {"x-x", 0, true, 'x', -0.5},
+        {"x+1", 1, true, 'x', 1e-17},        // written 0.00000000000000001, not 1e-17
+        {"x", 1234570, true, 'x', 1234567},  {"y+1", 1, true, 'x', 4},
         {"lgx", 0, false, 'x', -1},
         // Without the letter nothing is written: a value whose text would not fit cannot fail it.
-        {"y+1", 1, true, 'x', 1e300},
-        {"5", 5, true, 'x', -1e300},
+        {"y+1", 1, true, 'x', 1e300},        {"5", 5, true, 'x', -1e300},
         {"x+1", 0, false, 'x', 1e300},
         {std::string(200, 'x'), 0, false, 'x', -2.5}, // grows past 255 characters
     };
+    // clang-format on
     Check(cases);
 }
 
