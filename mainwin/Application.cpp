@@ -320,7 +320,7 @@ int Application::OnAppNotify(int code, const void* data, void* user) {
     case kRotationReport: application->m_labels.ShowRotation(static_cast<const double*>(data)); break;
     case kRangeReport:
         // The coordinate page sends the address of the request's choice; the plot view its ranges.
-        if (data == &application->m_request.coordinateChoice)
+        if (application->m_request.IsCoordinateChoice(data))
             application->m_store.plot.view.mode = application->m_request.coordinateChoice;
         else
             application->m_labels.ShowRanges(static_cast<const double*>(data));

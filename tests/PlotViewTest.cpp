@@ -96,6 +96,20 @@ TEST(PageRequest, ReportViewSendsRotationRangesAndPosition) {
     EXPECT_EQ(reports[2].values, (std::vector<double>{0, -2.5, 0}));
 }
 
+// A range report is never taken for a mode choice, not even one whose first value looks like a
+// mode or one that sits right after the choice field.
+TEST(PageRequest, OnlyTheChoiceFieldChoosesACoordinateMode) {
+    PageRequest request;
+    request.coordinateChoice = kPlane;
+    const double ranges[6] = {1, 1, 1, 1, 1, 1};
+    const std::int32_t copy = request.coordinateChoice;
+    EXPECT_TRUE(request.IsCoordinateChoice(&request.coordinateChoice));
+    EXPECT_FALSE(request.IsCoordinateChoice(ranges));
+    EXPECT_FALSE(request.IsCoordinateChoice(&copy));
+    EXPECT_FALSE(request.IsCoordinateChoice(&request.reserved));
+    EXPECT_FALSE(request.IsCoordinateChoice(nullptr));
+}
+
 TEST(PlotView, StateBlockIsPositionRotationRangesMode) {
     PlotView plot;
     const double position[3] = {1, 2, 3};
