@@ -147,6 +147,9 @@ bool Application::DrawScene() {
 }
 
 void Application::OnKill() {
+    // The tear-down starts here, and any box it shows (a failed release, a failed save) runs a
+    // message loop that would deliver F2 or F5 to a window going away: the hot keys go first.
+    UnregisterHotKeys();
     m_title.ReleaseTextures();
     m_guideExit.ReleaseTextures();
     m_progress.ReleaseTextures();
@@ -158,12 +161,14 @@ void Application::OnKill() {
     m_positionIcon.ReleaseTextures();
 }
 
-LRESULT Application::OnDestroy() {
-    // A failed save shows a box, whose message loop would deliver F2 or F5 to a window that is
-    // being torn down: the hot keys go first.
+void Application::UnregisterHotKeys() {
     for (std::size_t i = 0; i < std::size(kHotKeys); ++i)
         if (std::exchange(m_hotKeyRegistered[i], false))
             UnregisterHotKey(m_hWnd, kHotKeys[i].id);
+}
+
+LRESULT Application::OnDestroy() {
+    UnregisterHotKeys(); // already done when the tear-down began with OnKill
     m_graphList.Destroy();
     m_labels.Destroy();
     SaveWorkspaceOrSay();

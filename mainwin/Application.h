@@ -50,6 +50,7 @@ protected:
 private:
     static int OnAppNotify(int code, const void* data, void* user);
     void SaveWorkspaceOrSay();
+    void UnregisterHotKeys();
     // Shows a sub-menu of the menu resource at a point of the client area.
     void PopUpMenu(int subMenu, int x, int y);
     void OnListColumnClick(int button);
