@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/FramePacer.h"
+
 #include <windows.h>
 
 #include <array>
@@ -60,6 +62,7 @@ protected:
     HDC m_hDC = nullptr;
     bool m_fullScreen = false;
     bool m_active = false;
+    FramePacer m_pacer;
     std::array<bool, kKeyCount> m_keys = {}; // indexed by virtual-key code, true while held
 
 private:

@@ -3,6 +3,7 @@
 #include "BenchSummary.h"
 #include "Summaries.h"
 
+#include "expr/ExpressionEvaluator.h"
 #include "expr/ExpressionText.h"
 #include "expr/NumberText.h"
 #include "model/GraphStore.h"

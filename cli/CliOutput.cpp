@@ -9,6 +9,12 @@ int Fail(const char* command, int status, const std::string& message) {
     return status;
 }
 
+int FinishOutput(const char* command, int status) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0)
+        return Fail(command, 1, "cannot write to standard output");
+    return status;
+}
+
 std::string ExactNumber(double value) {
     if (std::isnan(value))
         return "nan";
@@ -26,6 +32,10 @@ bool ReadWorkspaceFor(const char* command, const char* file, GraphStore& store) 
         return false;
     case WorkspaceLoad::kIncomplete:
         std::fprintf(stderr, "orvane-cli %s: %s is incomplete; using what could be read\n", command, file);
+        break;
+    case WorkspaceLoad::kReadError:
+        std::fprintf(stderr, "orvane-cli %s: %s could not be read to its end; using what could be read\n",
+                     command, file);
         break;
     case WorkspaceLoad::kComplete:
         break;

@@ -9,6 +9,10 @@ class GraphStore;
 // returns the exit status to give: 1 for a file that could not be used, 2 for bad arguments.
 int Fail(const char* command, int status, const std::string& message);
 
+// The exit status of a command that printed its result: `status`, or 1 with a message when
+// standard output did not take everything (a full disk, a closed pipe, /dev/full).
+int FinishOutput(const char* command, int status);
+
 // "%.17g" of a double, the same on every build: not-a-number is "nan" whatever its sign.
 std::string ExactNumber(double value);
 

@@ -1,6 +1,7 @@
 #include "cli/EvalCommand.h"
 
 #include "cli/CliOutput.h"
+#include "expr/ExpressionEvaluator.h"
 #include "expr/ExpressionText.h"
 #include "expr/NumberText.h"
 #include "model/GraphStore.h"
@@ -131,7 +132,7 @@ int RunEvalCommand(int argc, char** argv) {
     evaluator.Bind(&store.constants, &store.functions);
     if (std::strcmp(expression, "-") != 0) {
         EvaluateLine(evaluator, expression);
-        return 0;
+        return FinishOutput("eval", 0);
     }
     std::string line;
     while (std::getline(std::cin, line)) {
@@ -139,5 +140,5 @@ int RunEvalCommand(int argc, char** argv) {
             line.pop_back();
         EvaluateLine(evaluator, line);
     }
-    return 0;
+    return FinishOutput("eval", 0);
 }

@@ -18,5 +18,5 @@ int RunSampleCommand(int argc, char** argv) {
         for (int i = 0; i < PlotBuffer::kSampleCount; ++i)
             std::printf("%d %d %s %s %s %d\n", buffer.kind, i, ExactNumber(buffer.x[i]).c_str(),
                         ExactNumber(buffer.y[i]).c_str(), ExactNumber(buffer.z[i]).c_str(), buffer.valid[i]);
-    return 0;
+    return FinishOutput("sample", 0);
 }

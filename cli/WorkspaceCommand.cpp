@@ -18,7 +18,7 @@ int Dump(const char* file) {
         return 1;
     const std::string text = WorkspaceToJson(store).dump(2) + "\n";
     std::fwrite(text.data(), 1, text.size(), stdout);
-    return 0;
+    return FinishOutput("wsp dump", 0);
 }
 
 int Write(const char* jsonFile, const char* outFile) {
@@ -33,12 +33,13 @@ int Write(const char* jsonFile, const char* outFile) {
             json = nlohmann::json::parse(in);
         }
     } catch (const nlohmann::json::parse_error& error) {
-        return Fail("wsp write", 1, std::string(jsonFile) + " is not JSON: " + error.what());
+        return Fail("wsp write", 2, std::string(jsonFile) + " is not JSON: " + error.what());
     }
     GraphStore store;
     std::string error;
+    // A document that says what no workspace can hold is bad input, like a bad argument.
     if (!WorkspaceFromJson(json, store, error))
-        return Fail("wsp write", 1, std::string(jsonFile) + ": " + error);
+        return Fail("wsp write", 2, std::string(jsonFile) + ": " + error);
     if (!store.SaveWorkspace(outFile))
         return Fail("wsp write", 1, std::string("cannot write ") + outFile);
     return 0;

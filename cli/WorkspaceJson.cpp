@@ -103,11 +103,15 @@ template <typename Integer>
 Integer IntegerFrom(const json& value, const std::string& where) {
     if (!value.is_number_integer())
         throw JsonError(where + " must be a whole number");
-    const auto number = value.get<long long>();
-    if (number < static_cast<long long>(std::numeric_limits<Integer>::min()) ||
-        number > static_cast<long long>(std::numeric_limits<Integer>::max()))
+    // A number above the largest long long is held unsigned: read as long long it would wrap
+    // (18446744073709551615 to -1) and pass for a small one.
+    const bool fits = value.is_number_unsigned()
+                          ? value.get<unsigned long long>() <= static_cast<unsigned long long>(std::numeric_limits<Integer>::max())
+                          : value.get<long long>() >= static_cast<long long>(std::numeric_limits<Integer>::min()) &&
+                                value.get<long long>() <= static_cast<long long>(std::numeric_limits<Integer>::max());
+    if (!fits)
         throw JsonError(where + " is out of range");
-    return static_cast<Integer>(number);
+    return static_cast<Integer>(value.get<long long>());
 }
 
 // 0x00BBGGRR, or "#RRGGBB" as people write colours.

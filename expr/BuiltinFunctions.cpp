@@ -1,5 +1,7 @@
 #include "expr/BuiltinFunctions.h"
 
+#include "expr/AngleReduction.h"
+
 #include <cmath>
 #include <cstring>
 
@@ -10,25 +12,53 @@ const char* const kNames[kBuiltinCount] = {
     "ARCTG",  "ARCCTG", "arcsec", "arccsc", "lg",  "ln",  "EXP",    "abs",
 };
 
-// Huge angles are reduced here, exactly, by 2 pi in extended precision: the C runtimes reduce
-// them differently (Windows' from 1e10 on gives other digits than glibc), and the same
-// expression must give the same picture on every build. Below 1e8 they agree.
-double ReduceAngle(double v) {
-    constexpr double kReduceFrom = 1e8;
-    constexpr long double kTwoPi = 6.283185307179586476925286766559L;
-    return std::fabs(v) < kReduceFrom ? v : static_cast<double>(std::fmod(static_cast<long double>(v), kTwoPi));
+double Sine(const ReducedAngle& a) {
+    switch (a.quadrant) {
+    case 0:
+        return std::sin(a.r);
+    case 1:
+        return std::cos(a.r);
+    case 2:
+        return -std::sin(a.r);
+    default:
+        return -std::cos(a.r);
+    }
+}
+
+double Cosine(const ReducedAngle& a) {
+    switch (a.quadrant) {
+    case 0:
+        return std::cos(a.r);
+    case 1:
+        return -std::sin(a.r);
+    case 2:
+        return -std::cos(a.r);
+    default:
+        return std::sin(a.r);
+    }
+}
+
+// tan has the period pi: an odd quadrant is -1/tan r.
+double Tangent(const ReducedAngle& a) {
+    return a.quadrant % 2 == 0 ? std::tan(a.r) : -1.0 / std::tan(a.r);
 }
 
 // The value of a built-in, or NaN outside its domain.
 double Value(int index, double v) {
     constexpr double kNaN = NAN;
     switch (index) {
-    case 0: return std::sin(ReduceAngle(v));
-    case 1: return std::cos(ReduceAngle(v));
-    case 2: return std::tan(ReduceAngle(v));
-    case 3: return 1.0 / std::tan(ReduceAngle(v));
-    case 4: return 1.0 / std::cos(ReduceAngle(v));
-    case 5: return 1.0 / std::sin(ReduceAngle(v));
+    case 0:
+        return Sine(ReduceAngle(v));
+    case 1:
+        return Cosine(ReduceAngle(v));
+    case 2:
+        return Tangent(ReduceAngle(v));
+    case 3:
+        return 1.0 / Tangent(ReduceAngle(v));
+    case 4:
+        return 1.0 / Cosine(ReduceAngle(v));
+    case 5:
+        return 1.0 / Sine(ReduceAngle(v));
     case 6: return std::fabs(v) > 1.0 ? kNaN : std::asin(v);
     case 7: return std::fabs(v) > 1.0 ? kNaN : std::acos(v);
     case 8: return std::atan(v);

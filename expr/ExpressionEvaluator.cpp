@@ -1,10 +1,10 @@
 #include "expr/ExpressionEvaluator.h"
 
 #include "expr/BuiltinFunctions.h"
+#include "expr/ConstantScope.h"
 #include "expr/ExpressionText.h"
+#include "expr/FunctionScope.h"
 #include "expr/NumberText.h"
-#include "model/ConstantTable.h"
-#include "model/FunctionGraphList.h"
 
 #include <cmath>
 #include <cstring>
@@ -47,16 +47,6 @@ Group FindGroup(const char* text, std::size_t& open, std::size_t& close) {
     return Group::None;
 }
 
-// The integer part taken through a 32-bit signed integer, one less for negative values:
-// [-1.63] is -2 and [-2] is -3. False when v does not fit a 32-bit integer.
-bool IntegerPart(double v, double& part) {
-    const double truncated = std::trunc(v);
-    if (!(truncated >= -2147483648.0 && truncated <= 2147483647.0))
-        return false;
-    part = static_cast<double>(static_cast<int>(truncated)) - (v < 0.0 ? 1.0 : 0.0);
-    return true;
-}
-
 void CopyText(char* to, const char* from) { std::memcpy(to, from, std::strlen(from) + 1); }
 
 // Reads the number of every piece of a text cut at two separators, as SplitAt would cut it, but
@@ -85,23 +75,17 @@ bool ReadPieces(std::string_view text, char first, char second, Use use) {
 
 } // namespace
 
-bool ExpressionEvaluator::CallChain::Enter(int index) {
-    if (depth >= kMaxDepth)
-        return false;
-    for (int i = 0; i < depth; ++i)
-        if (function[i] == index)
-            return false;
-    function[depth++] = index;
-    return true;
-}
-
-void ExpressionEvaluator::Bind(const ConstantTable* constants, const FunctionGraphList* functions) {
+void ExpressionEvaluator::Bind(const ConstantScope* constants, const FunctionScope* functions) {
     m_constants = constants;
     m_functions = functions;
 }
 
 bool ExpressionEvaluator::Evaluate(std::string_view text, double& value) {
     m_success = true;
+    if (!m_called) {
+        m_callsLeft = CallChain::kCallBudget;
+        m_chain = CallChain(&m_callsLeft);
+    }
     value = 0.0;
     char work[kWorkTextSize];
     if (text.size() >= kWorkTextSize)
@@ -127,20 +111,14 @@ bool ExpressionEvaluator::Evaluate(std::string_view text, double& value) {
         if (EvaluateFlat(inner, v) == Step::Stop)
             return m_success = false;
 
+        // The Gauss brackets: [v] is the greatest integer not above v and {v} = v - [v], so
+        // [-2] is -2 and {-2} is 0. A group's value is finite, and so are both parts.
         const char* groupText = work + open;
         const std::size_t groupLength = close - open + 1;
-        const bool square = std::memchr(groupText, '[', groupLength) != nullptr;
-        if (square || std::memchr(groupText, '{', groupLength) != nullptr) {
-            double part = 0.0;
-            if (IntegerPart(v, part)) {
-                v = square ? part : v - part;
-            } else {
-                m_success = false;
-                v = 0.0;
-            }
-        }
-        if (!std::isfinite(v))
-            return m_success = false;
+        if (std::memchr(groupText, '[', groupLength) != nullptr)
+            v = std::floor(v);
+        else if (std::memchr(groupText, '{', groupLength) != nullptr)
+            v -= std::floor(v);
         char valueText[kWorkTextSize];
         const std::size_t valueLength = WriteValueText(v, valueText);
         if (valueLength == 0 || !ReplaceAt(work, sizeof work, open, groupLength, {valueText, valueLength}))
@@ -157,15 +135,17 @@ bool ExpressionEvaluator::Evaluate(std::string_view text, double& value) {
 ExpressionEvaluator::Step ExpressionEvaluator::ReplaceConstants(char* work) {
     if (m_constants == nullptr || std::strchr(work, '$') == nullptr)
         return Step::Continue;
-    for (const NamedConstant& constant : *m_constants) {
-        char pattern[kConstantNameSize + 2] = {'$'};
-        const std::string_view name = FieldText(constant.name);
+    for (std::size_t i = 0; i < m_constants->ConstantCount(); ++i) {
+        const std::string_view name = m_constants->ConstantName(i);
+        char pattern[kWorkTextSize] = {'$'};
+        if (name.size() + 2 > sizeof pattern)
+            continue; // a pattern longer than any text is found nowhere
         std::memcpy(pattern + 1, name.data(), name.size());
         pattern[name.size() + 1] = '\0';
         if (std::strstr(work, pattern) == nullptr)
             continue;
         char valueText[kWorkTextSize];
-        if (WriteValueText(constant.value, valueText) == 0 ||
+        if (WriteValueText(m_constants->ConstantValue(i), valueText) == 0 ||
             !ReplaceAll(work, kWorkTextSize, pattern, valueText))
             return Step::Stop;
     }
@@ -213,9 +193,10 @@ double ExpressionEvaluator::CallNamed(std::string_view name, double argument) {
     if (builtin >= 0) {
         v = ApplyBuiltin(builtin, argument, m_success);
     } else {
-        if (m_functions == nullptr || m_functions->FindByName(name) < 0)
+        const int function = m_functions != nullptr ? m_functions->FindFunction(name) : -1;
+        if (function < 0)
             return 0.0; // an unknown name counts 0 and is no error
-        if (!m_functions->CallUserFunction(name, argument, m_constants, v, m_chain))
+        if (!m_functions->CallFunction(function, argument, m_constants, m_chain, v))
             m_success = false;
     }
     if (!std::isfinite(v)) {
@@ -332,8 +313,13 @@ double ExpressionEvaluator::EvaluateProduct(std::string_view term, Step& step) {
 }
 
 double ExpressionEvaluator::EvaluateSum(std::string_view text, Step& step) {
+    // The sum starts from its first term, not from 0: a sum of one term -0 stays -0.
     double sum = 0.0;
-    const bool fits = ReadPieces(text, kPlusCode, kMinusCode, [&](bool add, double term) { sum += add ? term : -term; });
+    bool first = true;
+    const bool fits = ReadPieces(text, kPlusCode, kMinusCode, [&](bool add, double term) {
+        sum = first ? term : (add ? sum + term : sum - term);
+        first = false;
+    });
     if (!fits) {
         step = Step::Stop;
         return 0.0;

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "expr/CallChain.h"
+
 #include <cstddef>
 #include <string_view>
 
-class ConstantTable;
-class FunctionGraphList;
+class ConstantScope;
+class FunctionScope;
 
 // Evaluates a normalized expression text by textual reduction: named constants are replaced,
 // bracket groups reduced from the innermost outwards, and in a bracket-free text the names,
@@ -12,26 +14,20 @@ class FunctionGraphList;
 // value text, until one number is left. Never throws: it yields a value and a success flag.
 class ExpressionEvaluator {
 public:
-    // The user functions being evaluated above a call, innermost last: a function already on the
-    // chain, or a chain deeper than kMaxDepth, fails at once instead of recursing.
-    struct CallChain {
-        static constexpr int kMaxDepth = 16;
-        int depth = 0;
-        int function[kMaxDepth] = {};
-        // Adds a function (by its index in the list); false if it is on the chain or it is full.
-        bool Enter(int index);
-    };
-
     virtual ~ExpressionEvaluator() = default;
 
     // Either may be null: no constants are replaced, or every unknown name counts 0.
-    void Bind(const ConstantTable* constants, const FunctionGraphList* functions);
-    void SetCallChain(const CallChain& chain) { m_chain = chain; }
+    void Bind(const ConstantScope* constants, const FunctionScope* functions);
+    // For the evaluation of a called function: its calls go further down the caller's chain and
+    // draw on the caller's budget. Without it, every evaluation has a budget of its own.
+    void SetCallChain(const CallChain& chain) {
+        m_chain = chain;
+        m_called = true;
+    }
 
     // The text must be normalized with its variable already replaced. On failure the value is
     // what the reduction produced with failing parts counted 0, or 0 when the evaluation had to
-    // stop (a text too long, too many pieces, an unmatched closing bracket, a value that is not
-    // finite in a bracket group).
+    // stop (a text too long, too many pieces, an unmatched closing bracket).
     bool Evaluate(std::string_view text, double& value);
 
 private:
@@ -48,8 +44,10 @@ private:
     double EvaluateSum(std::string_view text, Step& step);
     Step WriteBack(char* work, std::string_view pattern, double value);
 
-    const ConstantTable* m_constants = nullptr;
-    const FunctionGraphList* m_functions = nullptr;
+    const ConstantScope* m_constants = nullptr;
+    const FunctionScope* m_functions = nullptr;
     CallChain m_chain;
+    bool m_called = false;
+    int m_callsLeft = 0;
     bool m_success = true;
 };

@@ -312,6 +312,9 @@ std::string FixedNumberText(double value, int decimals) {
 }
 
 bool ReplaceVariable(char* text, std::size_t capacity, char letter, double value) {
+    // Without the letter nothing is written, so a value whose text is too long cannot fail it.
+    if (std::strchr(text, letter) == nullptr)
+        return true;
     char valueText[kWorkTextSize];
     const char pattern[2] = {letter, '\0'};
     return WriteValueText(value, valueText) != 0 && ReplaceAll(text, capacity, pattern, valueText);

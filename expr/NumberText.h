@@ -24,5 +24,5 @@ std::string FixedNumberText(double value, int decimals);
 double ReadNumber(const char* text, const char** end = nullptr);
 
 // Replaces every occurrence of a variable letter by the value text of value. False when the
-// value is not finite or the text would grow past capacity.
+// letter occurs and the value is not finite or the text would grow past capacity.
 bool ReplaceVariable(char* text, std::size_t capacity, char letter, double value);

@@ -1,5 +1,6 @@
 // Normalizes and evaluates arbitrary bytes with user functions (some recursive) and constants
 // bound, as the expression page does; the sanitizers and the checks below catch the faults.
+#include "expr/ExpressionEvaluator.h"
 #include "expr/ExpressionText.h"
 #include "expr/NumberText.h"
 #include "model/GraphStore.h"
@@ -8,6 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -22,6 +24,17 @@ GraphStore& Store() {
             FunctionGraph record{};
             SetFieldText(record.name, f[0]);
             SetFieldText(record.text, f[1]);
+            s.functions.Append(record);
+        }
+        // GA calls GB ten times, GB calls GC ten times, and so on: 10^9 calls without the budget.
+        for (char level = 'A'; level <= 'J'; ++level) {
+            FunctionGraph record{};
+            const char name[3] = {'G', level, '\0'};
+            SetFieldText(record.name, name);
+            std::string text = level == 'J' ? "x" : "";
+            for (int i = 0; level != 'J' && i < 10; ++i)
+                text += std::string(i > 0 ? "+" : "") + "G" + static_cast<char>(level + 1) + "(x)";
+            SetFieldText(record.text, text.c_str());
             s.functions.Append(record);
         }
         NamedConstant c{};

@@ -1,10 +1,12 @@
 #include "glui/PlotViewControl.h"
 
+#include "mainwin/PageRequest.h"
 #include "model/PlotView.h"
 
 #include <GL/gl.h>
 
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -41,30 +43,35 @@ void DrawAxis(const AxisColour& colour, int axis, double from, double to) {
     glEnd();
 }
 
-// The valid samples of one buffer as the coordinate system shows them: all of them in the
-// right-handed space, only those lying exactly in the z = 0 plane in the plane system, and
-// mirrored in z in the left-handed space. Up to 52 x 2000 points go through here every frame,
-// so the mode is decided once per buffer, not per point.
-void EmitPoints(const PlotBuffer& buffer, std::int32_t mode) {
+// The valid samples of one buffer as the coordinate system shows them, appended to `points` as
+// x, y, z floats: all of them in the right-handed space, only those lying exactly in the z = 0
+// plane in the plane system, and mirrored in z in the left-handed space. Up to 52 x 2000 points
+// go through here every frame, so the mode is decided once per buffer, not per point.
+void AppendPoints(const PlotBuffer& buffer, std::int32_t mode, std::vector<float>& points) {
     const double* x = buffer.x;
     const double* y = buffer.y;
     const double* z = buffer.z;
     const std::uint8_t* valid = buffer.valid;
+    const auto append = [&points](double px, double py, double pz) {
+        points.push_back(static_cast<float>(px));
+        points.push_back(static_cast<float>(py));
+        points.push_back(static_cast<float>(pz));
+    };
     switch (mode) {
     case kRightHanded:
         for (int k = 0; k < PlotBuffer::kSampleCount; ++k)
             if (valid[k] != 0)
-                glVertex3f(static_cast<float>(x[k]), static_cast<float>(y[k]), static_cast<float>(z[k]));
+                append(x[k], y[k], z[k]);
         break;
     case kPlane:
         for (int k = 0; k < PlotBuffer::kSampleCount; ++k)
             if (valid[k] != 0 && z[k] == 0.0)
-                glVertex3f(static_cast<float>(x[k]), static_cast<float>(y[k]), static_cast<float>(z[k]));
+                append(x[k], y[k], z[k]);
         break;
     case kLeftHanded:
         for (int k = 0; k < PlotBuffer::kSampleCount; ++k)
             if (valid[k] != 0)
-                glVertex3f(static_cast<float>(x[k]), static_cast<float>(y[k]), static_cast<float>(-z[k]));
+                append(x[k], y[k], -z[k]);
         break;
     }
 }
@@ -96,19 +103,28 @@ void PlotViewControl::Draw(int x, int y, int width, int height) {
     glColor3f(1.0f, 1.0f, 1.0f);
 
     // The matrix already holds this frame's rotation, so the points turn with the axes.
-    m_plot.FrameStep(m_owner);
+    m_plot.FrameStep();
+    if (m_owner != nullptr)
+        m_owner->ReportView(m_plot.view);
 
     // A buffer of no known kind takes the colour of the one before it; black if it is first.
+    // The points of a buffer go to OpenGL in one array: a call per point costs far more, above
+    // all under Wine, where every call crosses into the host's library.
     float colour[3] = {0.0f, 0.0f, 0.0f};
-    glBegin(GL_POINTS);
+    glEnableClientState(GL_VERTEX_ARRAY);
     for (const PlotBuffer& buffer : m_plot.Records()) {
         std::uint32_t graphColour = 0;
         if (PlotColour(buffer, graphColour))
             ToGlColour(graphColour, colour);
         glColor3fv(colour);
-        EmitPoints(buffer, mode);
+        m_points.clear();
+        AppendPoints(buffer, mode, m_points);
+        if (m_points.empty())
+            continue;
+        glVertexPointer(3, GL_FLOAT, 0, m_points.data());
+        glDrawArrays(GL_POINTS, 0, static_cast<GLsizei>(m_points.size() / 3));
     }
-    glEnd();
+    glDisableClientState(GL_VERTEX_ARRAY);
     End();
     glColor3f(1.0f, 1.0f, 1.0f);
 }

@@ -2,6 +2,8 @@
 
 #include "glui/GlControl.h"
 
+#include <vector>
+
 class PlotView;
 
 // The 3-D plot area: the three axes and every valid sample of the plotted buffers as single
@@ -22,4 +24,5 @@ public:
 
 private:
     PlotView& m_plot;
+    std::vector<float> m_points; // one buffer's points, kept to spare an allocation per frame
 };

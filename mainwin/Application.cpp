@@ -7,9 +7,14 @@
 #include "mainwin/PlotRebuild.h"
 #include "mainwin/StatusTexts.h"
 #include "mainwin/ViewDrag.h"
+#include "panel/ShowMessageBox.h"
 #include "res/resource.h"
 
 #include <GL/gl.h>
+
+#include <iterator>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -31,15 +36,29 @@ enum ControlButton { kGraphMenuButton = 0, kOtherMenuButton = 5 };
 struct HotKey {
     int id;
     UINT key;
+    const wchar_t* name;
 };
-constexpr HotKey kHotKeys[] = {
-    {ID_SAVE_PICTURE, VK_F2},         {ID_REBUILD_PLOT, VK_F5},         {ID_NEXT_COORDINATE_MODE, VK_F6},
-    {ID_NEXT_POSITION_PRESET, VK_F7}, {ID_NEXT_ROTATION_PRESET, VK_F8},
+constexpr HotKey kHotKeys[Application::kHotKeyCount] = {
+    {ID_SAVE_PICTURE, VK_F2, L"F2"},         {ID_REBUILD_PLOT, VK_F5, L"F5"},
+    {ID_NEXT_COORDINATE_MODE, VK_F6, L"F6"}, {ID_NEXT_POSITION_PRESET, VK_F7, L"F7"},
+    {ID_NEXT_ROTATION_PRESET, VK_F8, L"F8"},
 };
+constexpr const wchar_t* kHotKeysTakenText = L" 已被其他程序占用，请改用菜单和按钮。";
 
-constexpr const wchar_t* kSaveFailedText = L"工作区文件 Default.wsp 保存失败！";
-constexpr const wchar_t* kIncompleteText =
-    L"工作区文件 Default.wsp 不完整，只读入了其中完整的部分。\n原文件已另存为 Default.wsp.bak。";
+constexpr const wchar_t* kSaveFailedText = L"工作区文件保存失败！";
+constexpr const wchar_t* kIncompleteText = L"工作区文件 Default.wsp 不完整，只读入了其中完整的部分。\n";
+constexpr const wchar_t* kReadErrorText = L"工作区文件 Default.wsp 读取出错，只读入了读到的完整部分。\n";
+constexpr const wchar_t* kBackedUpText = L"原文件已另存为 Default.wsp.bak。";
+constexpr const wchar_t* kKeptText = L"无法另存原文件的副本：原文件保持不变，退出时工作区将保存为 ";
+
+// What the start-up box says of a workspace file that was not used whole: where its bytes are,
+// and where the workspace goes at exit when the file itself must be kept.
+std::wstring LoadNotice(const GraphStore::Loaded& loaded, const std::filesystem::path& saveFile) {
+    std::wstring text = loaded.status == WorkspaceLoad::kReadError ? kReadErrorText : kIncompleteText;
+    if (loaded.backedUp)
+        return text + kBackedUpText;
+    return text + kKeptText + saveFile.filename().wstring() + L"。";
+}
 
 void DrawIn(ScreenArea area, auto& widget) {
     const Viewport v = AreaViewport(area);
@@ -64,9 +83,14 @@ LRESULT Application::OnCreate(HINSTANCE instance) {
     // format is set never shows GDI children afterwards.
     m_graphList.Create(instance, m_hWnd);
     m_labels.Create(m_hWnd);
-    for (const HotKey& hotKey : kHotKeys)
-        RegisterHotKey(m_hWnd, hotKey.id, 0, hotKey.key);
+    // A key another program holds never arrives; its action stays on the menus and buttons, and
+    // the user is told once the window shows.
+    for (std::size_t i = 0; i < std::size(kHotKeys); ++i)
+        m_hotKeyRegistered[i] = RegisterHotKey(m_hWnd, kHotKeys[i].id, 0, kHotKeys[i].key) != 0;
     m_loaded = m_store.LoadWorkspace(kWorkspaceFileName);
+    // A file whose bytes are nowhere else is not saved over: the workspace goes beside it.
+    if (m_loaded.MustKeepFile())
+        m_saveFile = GraphStore::FreeNameBeside(kWorkspaceFileName);
     FillGraphList();
     PlotRebuild();
     // The OpenGL state is set up by InitGL once the context exists, not here.
@@ -94,8 +118,15 @@ bool Application::InitGL() {
     m_plotView.LoadImages(&m_request);
     m_positionIcon.LoadImages(&m_request);
     // The window is shown by now: a workspace that loaded only partly is told about once.
-    if (m_loaded == WorkspaceLoad::kIncomplete)
-        MessageBoxW(m_hWnd, kIncompleteText, L"提示", MB_OK | MB_ICONINFORMATION);
+    std::wstring takenKeys;
+    for (std::size_t i = 0; i < std::size(kHotKeys); ++i)
+        if (!m_hotKeyRegistered[i])
+            takenKeys += std::wstring(takenKeys.empty() ? L"" : L"、") + kHotKeys[i].name;
+    if (!takenKeys.empty())
+        ShowMessageBox(m_hWnd, (L"热键 " + takenKeys + kHotKeysTakenText).c_str(), L"提示",
+                       MB_OK | MB_ICONINFORMATION);
+    if (m_loaded.status == WorkspaceLoad::kIncomplete || m_loaded.status == WorkspaceLoad::kReadError)
+        ShowMessageBox(m_hWnd, LoadNotice(m_loaded, m_saveFile).c_str(), L"提示", MB_OK | MB_ICONINFORMATION);
     return true;
 }
 
@@ -116,6 +147,9 @@ bool Application::DrawScene() {
 }
 
 void Application::OnKill() {
+    // The tear-down starts here, and any box it shows (a failed release, a failed save) runs a
+    // message loop that would deliver F2 or F5 to a window going away: the hot keys go first.
+    UnregisterHotKeys();
     m_title.ReleaseTextures();
     m_guideExit.ReleaseTextures();
     m_progress.ReleaseTextures();
@@ -127,18 +161,24 @@ void Application::OnKill() {
     m_positionIcon.ReleaseTextures();
 }
 
+void Application::UnregisterHotKeys() {
+    for (std::size_t i = 0; i < std::size(kHotKeys); ++i)
+        if (std::exchange(m_hotKeyRegistered[i], false))
+            UnregisterHotKey(m_hWnd, kHotKeys[i].id);
+}
+
 LRESULT Application::OnDestroy() {
+    UnregisterHotKeys(); // already done when the tear-down began with OnKill
     m_graphList.Destroy();
     m_labels.Destroy();
     SaveWorkspaceOrSay();
-    for (const HotKey& hotKey : kHotKeys)
-        UnregisterHotKey(m_hWnd, hotKey.id);
     return 0;
 }
 
 void Application::SaveWorkspaceOrSay() {
-    if (!m_store.SaveWorkspace(kWorkspaceFileName))
-        MessageBoxW(nullptr, kSaveFailedText, L"错误", MB_OK | MB_ICONERROR);
+    if (!m_store.SaveWorkspace(m_saveFile))
+        ShowMessageBox(nullptr, (kSaveFailedText + (L"\n" + m_saveFile.wstring())).c_str(), L"错误",
+                       MB_OK | MB_ICONERROR);
 }
 
 LRESULT Application::OnActivate(int state, int minimised, LPARAM lParam) {
@@ -391,7 +431,7 @@ int Application::OnAppNotify(int code, const void* data, void* user) {
         break;
     case kRangeReport:
         // The coordinate page sends the address of the request's choice; the plot view its ranges.
-        if (data == &application->m_request.coordinateChoice)
+        if (application->m_request.IsCoordinateChoice(data))
             application->m_store.plot.view.mode = application->m_request.coordinateChoice;
         else
             application->m_labels.ShowRanges(static_cast<const double*>(data));

@@ -21,6 +21,9 @@
 // through which pages and the plot view report back.
 class Application : public GlWindow {
 public:
+    // F2 and F5 to F8, registered for the whole system.
+    static constexpr int kHotKeyCount = 5;
+
     Application();
     ~Application() override;
 
@@ -50,6 +53,7 @@ protected:
 private:
     static int OnAppNotify(int code, const void* data, void* user);
     void SaveWorkspaceOrSay();
+    void UnregisterHotKeys();
     // Shows a sub-menu of the menu resource at a point of the client area.
     void PopUpMenu(int subMenu, int x, int y);
     // Puts the page shown back over this window after a click.
@@ -80,7 +84,9 @@ private:
     NewGraphPage m_newGraphPage;
     HMENU m_menu;
 
-    WorkspaceLoad m_loaded = WorkspaceLoad::kMissing;
+    GraphStore::Loaded m_loaded{WorkspaceLoad::kMissing, false};
+    std::filesystem::path m_saveFile = kWorkspaceFileName;
+    bool m_hotKeyRegistered[kHotKeyCount] = {};
     int m_helpShown = 0;
     bool m_listHadFocus = false;
     int m_lastMouseX = 0;

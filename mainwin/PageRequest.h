@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/GraphRef.h"
+#include "model/ViewState.h"
 
 #include <cstdint>
 
@@ -41,5 +42,18 @@ struct PageRequest {
 
     int Notify(int code, const void* notifyData) const {
         return callback != nullptr ? callback(code, notifyData, user) : 0;
+    }
+
+    // Code kRangeReport means two things: the coordinate page sends the address of
+    // coordinateChoice to choose a mode; any other data is a range report, whatever it holds.
+    bool IsCoordinateChoice(const void* rangeData) const { return rangeData == &coordinateChoice; }
+
+    // The plot view's report after each frame: rotation (angles, then speeds), ranges, position.
+    void ReportView(const ViewState& view) const {
+        const double rotation[6] = {view.angles[0], view.angles[1], view.angles[2],
+                                    view.speeds[0], view.speeds[1], view.speeds[2]};
+        Notify(kRotationReport, rotation);
+        Notify(kRangeReport, view.ranges);
+        Notify(kPositionReport, view.position);
     }
 };

@@ -3,6 +3,7 @@
 #include "glui/ScreenLayout.h"
 #include "mainwin/BmpFormat.h"
 #include "panel/GdiObject.h"
+#include "panel/ShowMessageBox.h"
 
 #include <cstring>
 #include <new>
@@ -39,7 +40,13 @@ HBITMAP PictureSaver::CaptureScreen(RECT rect) {
     if (IsRectEmpty(&rect))
         return nullptr;
     const HDC display = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
+    if (display == nullptr)
+        return nullptr;
     const HDC memory = CreateCompatibleDC(display);
+    if (memory == nullptr) {
+        DeleteDC(display);
+        return nullptr;
+    }
     rect.left = rect.left < 0 ? 0 : rect.left;
     rect.top = rect.top < 0 ? 0 : rect.top;
     const int screenWidth = GetDeviceCaps(display, HORZRES);
@@ -51,9 +58,11 @@ HBITMAP PictureSaver::CaptureScreen(RECT rect) {
     HBITMAP bitmap = nullptr;
     if (width > 0 && height > 0) {
         bitmap = CreateCompatibleBitmap(display, width, height);
-        const HGDIOBJ previous = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, width, height, display, rect.left, rect.top, SRCCOPY);
-        SelectObject(memory, previous);
+        if (bitmap != nullptr) {
+            const HGDIOBJ previous = SelectObject(memory, bitmap);
+            BitBlt(memory, 0, 0, width, height, display, rect.left, rect.top, SRCCOPY);
+            SelectObject(memory, previous);
+        }
     }
     DeleteDC(memory);
     DeleteDC(display);
@@ -98,18 +107,21 @@ void PictureSaver::SavePlotArea(HWND mainWindow) {
     const RECT capture{window.left + plot.left, window.top + plot.top, window.left + plot.right,
                        window.top + plot.bottom};
     const GdiObject<HBITMAP> bitmap(CaptureScreen(capture));
-    if (bitmap.Get() == nullptr)
+    if (bitmap.Get() == nullptr) {
+        // No display context or no bitmap for the picture: nothing can be saved.
+        ShowMessageBox(GetActiveWindow(), kSaveFailedText, L"错误", MB_OK | MB_ICONSTOP);
         return;
+    }
     SYSTEMTIME now;
     GetLocalTime(&now);
     const std::string name = PictureFileName(now.wHour, now.wMinute, now.wSecond);
     const std::wstring wideName(name.begin(), name.end());
     switch (WriteBitmap(bitmap.Get(), wideName.c_str())) {
     case Written::kDone:
-        MessageBoxW(mainWindow, (wideName + kSavedSuffix).c_str(), L"OK", MB_OK | MB_ICONINFORMATION);
+        ShowMessageBox(mainWindow, (wideName + kSavedSuffix).c_str(), L"OK", MB_OK | MB_ICONINFORMATION);
         break;
     case Written::kFailed:
-        MessageBoxW(GetActiveWindow(), kSaveFailedText, L"错误", MB_OK | MB_ICONSTOP);
+        ShowMessageBox(GetActiveWindow(), kSaveFailedText, L"错误", MB_OK | MB_ICONSTOP);
         break;
     case Written::kNotCreated:
         break;

@@ -1,5 +1,6 @@
 #include "model/FunctionGraphList.h"
 
+#include "expr/ExpressionEvaluator.h"
 #include "expr/ExpressionText.h"
 #include "expr/NumberText.h"
 #include "model/SamplerText.h"
@@ -32,17 +33,15 @@ int FunctionGraphList::FindByName(std::string_view name) const {
     return -1;
 }
 
-bool FunctionGraphList::CallUserFunction(std::string_view name, double argument, const ConstantTable* constants,
-                                         double& value, const ExpressionEvaluator::CallChain& chain) const {
+bool FunctionGraphList::CallFunction(int index, double argument, const ConstantScope* constants,
+                                     const CallChain& chain, double& value) const {
     value = 0.0;
-    const int index = FindByName(name);
-    ExpressionEvaluator::CallChain inner = chain;
-    if (index < 0 || !inner.Enter(index))
+    CallChain inner = chain;
+    if (index < 0 || static_cast<std::size_t>(index) >= m_records.size() || !inner.Enter(index))
         return false;
 
     char text[kWorkTextSize];
     CopyNormalized(m_records[index].text, text);
-    // The argument always replaces x, whatever the form of the called function.
     if (!ReplaceVariable(text, sizeof text, 'x', argument))
         return false;
 

@@ -1,7 +1,5 @@
 #include "model/PlotView.h"
 
-#include "mainwin/PageRequest.h"
-
 #include <bit>
 #include <cstring>
 
@@ -48,19 +46,12 @@ void PlotView::NextRotationPreset() {
     ++m_rotationPreset;
 }
 
-void PlotView::FrameStep(const PageRequest* owner) {
+void PlotView::FrameStep() {
     for (int axis = 0; axis < 3; ++axis) {
         if (view.angles[axis] >= 180.0)
             view.angles[axis] -= 360.0;
         view.angles[axis] += view.speeds[axis];
     }
-    if (owner == nullptr)
-        return;
-    const double rotation[6] = {view.angles[0], view.angles[1], view.angles[2],
-                                view.speeds[0], view.speeds[1], view.speeds[2]};
-    owner->Notify(kRotationReport, rotation);
-    owner->Notify(kRangeReport, view.ranges);
-    owner->Notify(kPositionReport, view.position);
 }
 
 void PlotView::WriteState(std::uint8_t* out) const {

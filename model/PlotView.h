@@ -7,8 +7,6 @@
 #include <cstdint>
 #include <vector>
 
-struct PageRequest;
-
 // The plot area's state: the view (coordinate system, rotation, origin, axis ranges), the preset
 // cycles behind F6, F7 and F8, and the plotted buffers. The window draws it every frame.
 class PlotView {
@@ -30,8 +28,8 @@ public:
     void NextRotationPreset();
 
     // Once per frame, after the axes are drawn: advances every angle by its speed (an angle of
-    // 180 or more first loses 360) and reports rotation, ranges and position to the owner.
-    void FrameStep(const PageRequest* owner);
+    // 180 or more first loses 360).
+    void FrameStep();
 
     // Writes or reads the kStateSize bytes of the view's block, little-endian.
     void WriteState(std::uint8_t* out) const;

@@ -1,13 +1,18 @@
 #include "expr/ExpressionEvaluator.h"
 
+#include "expr/ConstantScope.h"
 #include "expr/ExpressionText.h"
+#include "expr/FunctionScope.h"
 #include "expr/NumberText.h"
 #include "model/GraphStore.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -64,11 +69,43 @@ TEST_F(Evaluation, Arithmetic) {
         {"   ", 0, true},       {"((((7))))", 7, true}, {"3.", 3, true},         {"1000*1000", 1000000, true},
         {"1/100000", 0.00001, true}, {"2^-1", 0, true}, {"2^(-1)", 0.5, true},   {"[4.5]", 4, true},
         {"[5]", 5, true},
-        {"[-1.63]", -2, true},  {"[-2]", -3, true},     {"[(2.5+1)]", 3, true},  {"[2.5]+1", 3, true},
-        {"([2.5]+1)", 1, true}, {"{4.5}", 0.5, true},   {"{-2}", 1, true},       {"{-0.25}", 0.75, true},
+        {"[-1.63]", -2, true},  {"[(2.5+1)]", 3, true},  {"[2.5]+1", 3, true},
+        {"([2.5]+1)", 1, true}, {"{4.5}", 0.5, true},   {"{-0.25}", 0.75, true},
         {"2*{[3.7]/2}", 1, true}, {"(1", 0, true},      {"[5", 0, true},
     };
     Check(cases);
+}
+
+// The brackets are the Gauss function for every finite value, with no 32-bit step on the way.
+TEST_F(Evaluation, GaussBrackets) {
+    // clang-format off
+    const Case cases[] = {
+        {"[-2]", -2, true},              {"{-2}", 0, true},         {"[-0.5]", -1, true},
+        {"{-1.63}", 0.37, true},         {"[3000000000]", 3000000000, true},
+        {"[-300000.5]", -300001, true},  {"{3000000000.25}", 0.25, true},
+        {"[10^15]", 1e15, true},         {"[x]", -3, true, 'x', -2.5},
+        {"[x]", 0, true, 'x', 1e-17},    {"{x}", 0, true, 'x', 1e200}, // 0.00000000000000001; 201 digits
+        {"[x]+{x}", -7.25, true, 'x', -7.25},
+    };
+    // clang-format on
+    Check(cases);
+}
+
+// Sums start from their first term, so a negative zero stays one, as in products.
+TEST(EvaluationSign, ASumOfOneTermKeepsANegativeZero) {
+    ExpressionEvaluator evaluator;
+    const std::pair<const char*, bool> cases[] = {
+        {"(-0.5)*(0)", true}, {"(0)*(-1)", true}, {"-0.5*0", false}, {"(0)*(-1)+(0)*(0)", false},
+    };
+    for (const auto& [typed, negative] : cases) {
+        char text[kWorkTextSize];
+        std::snprintf(text, sizeof text, "%s", typed);
+        Normalize(text);
+        double value = 1;
+        ASSERT_TRUE(evaluator.Evaluate(text, value)) << typed;
+        EXPECT_EQ(value, 0.0) << typed;
+        EXPECT_EQ(std::signbit(value), negative) << typed;
+    }
 }
 
 TEST_F(Evaluation, BuiltinFunctions) {
@@ -93,31 +130,49 @@ TEST_F(Evaluation, BuiltinFunctions) {
 // A failure goes on with the value that came out, and malformed texts fail instead of overrunning.
 TEST_F(Evaluation, Failures) {
     std::string thirtyTerms = "1";
-    for (int i = 1; i < 30; ++i)
+    std::string thirtyFactors = "1";
+    std::string thirtyOperands = "1";
+    for (int i = 1; i < 30; ++i) {
         thirtyTerms += "+1";
+        thirtyFactors += "*1";
+        thirtyOperands += "^1";
+    }
+    // clang-format off
     const Case cases[] = {
         {"1/0", 1, false},          {"0/0", 0, false},            {"(1/0)+1", 2, false},
         {"(-8)^(1/3)", 0, false},   {"0^(-1)", 0, false},         {"10^400", 0, false},
         {"2^(10^400)", 1, false},   {"5*(0^(-1))", 0, false},     {"1)", 0, false},
         {"(2))", 0, false},         {"]+1", 0, false},            {"{1}}", 0, false},
         {thirtyTerms, 30, true},    {thirtyTerms + "+1", 0, false},
+        {thirtyFactors, 1, true},   {thirtyFactors + "*1", 0, false},
+        {thirtyOperands, 1, true},  {thirtyOperands + "^1", 0, false},
+        {"3^0^(-1)", 3, false},      // 0^-1 fails in the middle of the chain, which stops there
         {"10^200*10^200", 0, false}, // the second value text does not fit any more
         {std::string(256, '1'), 0, false}, {std::string(255, '0'), 0, true},
     };
+    // clang-format on
     Check(cases);
 }
 
 TEST_F(Evaluation, VariableSubstitution) {
+    // clang-format off
     const Case cases[] = {
         {"-x^2", -9, true, 'x', 3},          {"2x", 23, true, 'x', 3},
         {"2*sin(x)^2+1", 1.459698, true, 'x', 0.5}, {"tg(1)", 1.55741, true, 't', 5},
-        {"exp(1)", 2.71828, true, 'x', 5}, 
+        {"exp(1)", 2.71828, true, 'x', 5},
+        // Blanks go last: "e xp" and "t g" are not the names exp and tg, so their letters are
+        // replaced and the names left count 0 (t g(1) is 5g1, 5 then 0).
+        {"e xp(1)", 0, true, 'x', 5},        {"t g(1)", 50, true, 't', 5},
         {"x*x", 0.25, true, 'x', -0.5},      {"x-x", 0, true, 'x', -0.5},
         {"x+1", 1, true, 'x', 1e-17},        // written 0.00000000000000001, not 1e-17
         {"x", 1234570, true, 'x', 1234567},  {"y+1", 1, true, 'x', 4},
         {"lgx", 0, false, 'x', -1},
+        // Without the letter nothing is written: a value whose text would not fit cannot fail it.
+        {"y+1", 1, true, 'x', 1e300},        {"5", 5, true, 'x', -1e300},
+        {"x+1", 0, false, 'x', 1e300},
         {std::string(200, 'x'), 0, false, 'x', -2.5}, // grows past 255 characters
     };
+    // clang-format on
     Check(cases);
 }
 
@@ -134,6 +189,7 @@ TEST_F(Evaluation, NamedConstantsAndUserFunctions) {
     AddFunction("FD", "FC(x)");
     AddFunction("FE", "y^2", kFormX);
     AddFunction("FF", "1/x");
+    AddFunction("FG", "5");
     AddFunction("FA", "100"); // the first record of a name wins
     AddFunction("RA", "RA(x)+1"); // recursion fails at once
     AddFunction("RB", "RC(x)");
@@ -145,6 +201,7 @@ TEST_F(Evaluation, NamedConstantsAndUserFunctions) {
         {"FD(100)", 2, true},  {"FF(0)", 1, false},   {"fa(2)", 0, true},    {"FA(FA(1))", 5, true},
         {"FZ(2)", 0, true},    {"RA(1)", 1, false},   {"RB(1)", 0, false},   {"5+RA(1)", 6, false},
         {"FB(x)", 10, true, 'x', -3},
+        {"FG1e300", 50, true}, // FG1 is called with 1e300 and gives 5; e300 is a name worth 0
         {"$max", 0, true, 'x', 5}, // the letter inside a constant's name is replaced first
     };
     Check(cases);
@@ -161,6 +218,63 @@ TEST_F(Evaluation, CallChainsDeeperThanSixteenFail) {
         }
         const Case cases[] = {{"GA(1)", n == 16 ? 2.0 : 0.0, n == 16}};
         Check(cases);
+    }
+}
+
+// The evaluator knows user functions and constants only through its two scopes: any
+// implementation serves, not only the store's lists.
+TEST(EvaluationScopes, AnyScopeServes) {
+    struct Scopes : FunctionScope, ConstantScope {
+        int FindFunction(std::string_view name) const override { return name == "D" ? 7 : -1; }
+        bool CallFunction(int index, double argument, const ConstantScope* constants, const CallChain&,
+                          double& value) const override {
+            value = index == 7 && constants == this ? 2 * argument : 0;
+            return argument >= 0;
+        }
+        std::size_t ConstantCount() const override { return 1; }
+        std::string_view ConstantName(std::size_t) const override { return "k"; }
+        double ConstantValue(std::size_t) const override { return 0.25; }
+    } scopes;
+    ExpressionEvaluator evaluator;
+    evaluator.Bind(&scopes, &scopes);
+    const std::tuple<const char*, double, bool> cases[] = {
+        {"D(3)*2", 12, true},
+        {"D$k", 0.5, true},
+        {"E(3)", 0, true},
+        {"D(-1)", -2, false},
+    };
+    for (const auto& [text, expected, ok] : cases) {
+        double value = 0;
+        EXPECT_EQ(evaluator.Evaluate(text, value), ok) << text;
+        EXPECT_EQ(value, expected) << text;
+    }
+}
+
+// Functions that each call the next ten times would make 10^9 calls from GA: without a budget
+// of calls per evaluation this test would run for hours. Fewer calls than the budget still work.
+TEST_F(Evaluation, AnEvaluationHasABudgetOfCalls) {
+    struct Chain {
+        int callsPerLevel;
+        char last;
+        bool ok;
+    };
+    // Two calls per level from GA to GH are 2 + 4 + ... + 128 = 254 calls, within the budget.
+    for (const Chain chain : {Chain{10, 'J', false}, Chain{2, 'H', true}, Chain{2, 'I', false}}) {
+        store.functions.Clear();
+        for (char level = 'A'; level <= chain.last; ++level) {
+            std::string text = level == chain.last ? "x" : "";
+            for (int i = 0; level != chain.last && i < chain.callsPerLevel; ++i)
+                text += std::string(i > 0 ? "+" : "") + "G" + static_cast<char>(level + 1) + "(x)";
+            const char name[3] = {'G', level, '\0'};
+            AddFunction(name, text.c_str());
+        }
+        double value = 0;
+        EXPECT_EQ(Evaluate({"GA(1)", 0, false}, value), chain.ok) << chain.last;
+        if (chain.ok) {
+            EXPECT_EQ(value, 128);
+        }
+        // The budget belongs to one evaluation: the next one has it whole again.
+        EXPECT_EQ(Evaluate({"GA(1)", 0, false}, value), chain.ok) << chain.last;
     }
 }
 

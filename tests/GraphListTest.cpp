@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
-
+#include <set>
 #include <string>
 #include <tuple>
 #include <type_traits>
@@ -78,8 +79,23 @@ TEST(CreateDefault, FillsTheDefaultsOfEachKind) {
     EXPECT_EQ(FieldText(g.name), "IA");
     EXPECT_EQ((std::tuple{g.xLower, g.xUpper, g.yLower, g.yUpper, g.precision, g.hidden}),
               (std::tuple{-10.0, 10.0, -10.0, 10.0, kPrecisionMedium, 0}));
-    // Random colours, with the high byte clear.
-    EXPECT_EQ((f.colour | p.colour | g.colour) >> 24, 0u);
+}
+
+// Default colours are random in each of the three channels: across 64 new records every channel
+// takes many values, and no colour has bits above blue.
+TEST(CreateDefault, ColoursVaryInEveryChannel) {
+    std::srand(20261207);
+    std::set<std::uint32_t> channel[3];
+    for (int i = 0; i < 64; ++i) {
+        FunctionGraphList functions;
+        FunctionGraph f;
+        ASSERT_TRUE(functions.CreateDefault(f, kFormY));
+        ASSERT_LT(f.colour, 0x1000000u);
+        for (int c = 0; c < 3; ++c)
+            channel[c].insert((f.colour >> (8 * c)) & 0xFF);
+    }
+    for (int c = 0; c < 3; ++c)
+        EXPECT_GT(channel[c].size(), 32u) << c;
 }
 
 // The list line of a list holding the one record.

@@ -60,7 +60,7 @@ int Record(int code, const void* data, void* user) {
     return 0;
 }
 
-TEST(PlotView, FrameStepAdvancesTheAnglesAndReportsThem) {
+TEST(PlotView, FrameStepAdvancesTheAnglesByTheirSpeeds) {
     PlotView plot;
     plot.view.angles[0] = 179;
     plot.view.speeds[0] = 5;
@@ -68,23 +68,46 @@ TEST(PlotView, FrameStepAdvancesTheAnglesAndReportsThem) {
     plot.view.speeds[1] = -1;
     plot.view.angles[2] = 180;
     plot.view.speeds[2] = 0;
+    plot.FrameStep();
+    plot.FrameStep();
+    EXPECT_EQ((std::vector<double>(plot.view.angles, plot.view.angles + 3)),
+              (std::vector<double>{-171, -202, -180}));
+}
+
+TEST(PageRequest, ReportViewSendsRotationRangesAndPosition) {
+    PlotView plot;
+    plot.view.angles[0] = 184;
+    plot.view.angles[1] = -201;
+    plot.view.angles[2] = -180;
+    plot.view.speeds[0] = 5;
+    plot.view.speeds[1] = -1;
     std::vector<Report> reports;
     PageRequest request;
     request.callback = Record;
     request.user = &reports;
+    request.ReportView(plot.view);
 
-    plot.FrameStep(&request);
-    plot.FrameStep(&request);
-    EXPECT_EQ(plot.view.angles[0], -171);
-
-    ASSERT_EQ(reports.size(), 6u);
+    ASSERT_EQ(reports.size(), 3u);
     EXPECT_EQ(reports[0].code, kRotationReport);
     EXPECT_EQ(reports[0].values, (std::vector<double>{184, -201, -180, 5, -1, 0}));
     EXPECT_EQ(reports[1].code, kRangeReport);
     EXPECT_EQ(reports[1].values, (std::vector<double>{-10, 10, -10, 10, -10, 10}));
     EXPECT_EQ(reports[2].code, kPositionReport);
     EXPECT_EQ(reports[2].values, (std::vector<double>{0, -2.5, 0}));
-    plot.FrameStep(nullptr); // no owner yet: nothing to report to
+}
+
+// A range report is never taken for a mode choice, not even one whose first value looks like a
+// mode or one that sits right after the choice field.
+TEST(PageRequest, OnlyTheChoiceFieldChoosesACoordinateMode) {
+    PageRequest request;
+    request.coordinateChoice = kPlane;
+    const double ranges[6] = {1, 1, 1, 1, 1, 1};
+    const std::int32_t copy = request.coordinateChoice;
+    EXPECT_TRUE(request.IsCoordinateChoice(&request.coordinateChoice));
+    EXPECT_FALSE(request.IsCoordinateChoice(ranges));
+    EXPECT_FALSE(request.IsCoordinateChoice(&copy));
+    EXPECT_FALSE(request.IsCoordinateChoice(&request.reserved));
+    EXPECT_FALSE(request.IsCoordinateChoice(nullptr));
 }
 
 TEST(PlotView, StateBlockIsPositionRotationRangesMode) {

@@ -76,6 +76,13 @@ TEST(SampleFunction, MarksOnlyTheSamplesThatEvaluate) {
     EXPECT_EQ(inverse->y[1000], 1); // a failed output keeps what the evaluation produced
 }
 
+// A text without its variable gets nothing written into it, so a domain whose value texts
+// would not fit still gives valid samples.
+TEST(SampleFunction, AHugeDomainOfATextWithoutItsVariable) {
+    EXPECT_EQ(ValidCount(*SampledFunction("5", 1e300, 2e300)), PlotBuffer::kSampleCount);
+    EXPECT_EQ(ValidCount(*SampledFunction("x", 1e300, 2e300)), 0);
+}
+
 TEST(SampleFunction, TheXFormRunsAlongY) {
     const auto b = SampledFunction("y^2", -10, 10, kFormX);
     EXPECT_DOUBLE_EQ(b->y[0], -10);
@@ -94,6 +101,9 @@ TEST(SampleParametric, AccumulatesTAndNeedsAllThreeExpressions) {
     for (int i = 0; i < PlotBuffer::kSampleCount; i += 97)
         EXPECT_NEAR(std::hypot(circle->x[i], circle->y[i]), 1, 1e-5);
     EXPECT_DOUBLE_EQ(circle->y[1], 0.00313999); // sin 0.00314: t advances by 0.00314
+    // Accumulated, t misses 0 at sample 1000 by a rounding error, so 1/t is valid there; a t
+    // computed from i would be exactly 0.
+    EXPECT_EQ(SampledParametric("t&1/t&0", -10, 10)->valid[1000], 1);
 
     // The y expression fails for t <= 0: x keeps its value, z is not evaluated.
     const auto partial = SampledParametric("t+1&lgt&5", -1, 1);
@@ -135,17 +145,18 @@ TEST_F(Rebuild, ListsTheShownGraphsInequalitiesFirst) {
     Add(store.parametrics, "EA", "t&t&t");
     Add(store.inequalities, "IA", "x>y");
     Add(store.inequalities, "IB", "x>y", 1);
+    Add(store.parametrics, "EB", "t&t&t", 2); // only a flag of 1 hides
     RebuildPlot(store);
     const auto& records = store.plot.Records();
-    ASSERT_EQ(records.size(), 4u);
+    ASSERT_EQ(records.size(), 5u);
     EXPECT_EQ(records[0].kind, kInequalityPlot);
     EXPECT_STREQ(records[0].inequality.name, "IA");
     EXPECT_EQ(ValidCount(records[0]), 0); // groups are listed, never drawn
     EXPECT_EQ(records[1].kind, kParametricPlot);
-    EXPECT_STREQ(records[2].function.name, "FA");
-    EXPECT_STREQ(records[3].function.name, "FC");
-    EXPECT_DOUBLE_EQ(records[3].y[1500], 8); // FA(5) + 3
-    EXPECT_EQ(records.capacity(), 4u); // one allocation of exactly the buffers needed
+    EXPECT_STREQ(records[2].parametric.name, "EB");
+    EXPECT_STREQ(records[3].function.name, "FA");
+    EXPECT_STREQ(records[4].function.name, "FC");
+    EXPECT_DOUBLE_EQ(records[4].y[1500], 8); // FA(5) + 3
 }
 
 TEST_F(Rebuild, HoldsCopiesUntilTheNextRebuild) {

@@ -1,6 +1,7 @@
 """orvane-cli wsp and sample: workspace files made from JSON, read back and sampled, on both builds."""
 import json
 import pathlib
+import subprocess
 
 import pytest
 
@@ -96,6 +97,10 @@ def test_eval_binds_the_workspace_first(cli, tmp_path):
     ({"functions": [{"nameBytes": "abcd"}]}, "20 hexadecimal digits"),
     ({"functions": [{"lower": "low"}]}, "must be a number"),
     ({"functions": [{"hidden": 3000000000}]}, "out of range"),
+    ({"functions": [{"hidden": 18446744073709551615}]}, "out of range"),
+    ({"functions": [{"form": 18446744073709551614}]}, "out of range"),
+    ({"functions": [{"colour": -1}]}, "out of range"),
+    ({"functions": [{"reserved": 9223372036854775808}]}, "out of range"),
     ({"view": {"ranges": [1, 2]}}, "array of 6"),
     ({"graphs": []}, "unknown field"),
 ])
@@ -103,7 +108,7 @@ def test_write_refuses_bad_json_with_a_message(cli, tmp_path, document, message)
     source = tmp_path / "bad.json"
     source.write_text(json.dumps(document, ensure_ascii=False))
     result = cli.run("wsp", "write", source, tmp_path / "out.wsp", check=False)
-    assert result.returncode == 1
+    assert result.returncode == 2
     assert message in result.stderr.decode()
     assert not (tmp_path / "out.wsp").exists()
 
@@ -113,3 +118,16 @@ def test_missing_files_and_bad_arguments(cli, tmp_path):
     assert cli.run("wsp", "dump", tmp_path / "none.wsp", check=False).returncode == 1
     assert cli.run("wsp", "frob", check=False).returncode == 2
     assert cli.run("sample", check=False).returncode == 2
+
+
+def test_a_failed_write_to_standard_output_is_an_error(cli, tmp_path):
+    if cli.name == "windows":
+        # Wine: writes to a full device or a closed pipe report success to the program.
+        pytest.skip("Wine reports every failed write to standard output as done")
+    workspace = write(cli, tmp_path, {"functions": [{"name": "FA", "text": "x"}]})
+    for args in (["eval", "1+1"], ["sample", workspace], ["wsp", "dump", workspace]):
+        with open("/dev/full", "wb") as full:
+            command = cli.command + [str(a) for a in args]
+            result = subprocess.run(command, stdout=full, stderr=subprocess.PIPE, timeout=120)
+        assert result.returncode == 1, args
+        assert b"cannot write to standard output" in result.stderr, args

@@ -114,7 +114,9 @@ class Orvane:
         self.process = None
         self.window = None
 
-    def start(self, timeout=40):
+    def start(self, timeout=40, box=None):
+        """Starts the program and waits for its first frame; with `box`, a message box of that
+        title is expected first and answered with Return."""
         self.process = subprocess.Popen(["wine", "Orvane.exe"], cwd=self.folder, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
         deadline = time.monotonic() + timeout
@@ -126,6 +128,13 @@ class Orvane:
             assert self.process.poll() is None, "Orvane ended before showing its window"
             time.sleep(0.2)
         assert self.window, "Orvane did not show its window"
+        if box is not None:
+            while not self.windows_named(f"^{box}$"):
+                assert time.monotonic() < deadline, f"no box {box}"
+                time.sleep(0.2)
+            time.sleep(0.5)
+            xdotool("windowfocus", "--sync", self.windows_named(f"^{box}$")[0], check=False)
+            xdotool("key", "Return")
         # The first frames draw the plot and the control strip.
         self.wait_for(lambda shot: shot.getpixel((525, 560)) != (0, 0, 0), "the first frame")
         return self
@@ -205,6 +214,12 @@ class Orvane:
 
     def windows_named(self, name):
         return xdotool("search", "--name", name, check=False)
+
+    def menus(self):
+        """The pop-up menus shown. Wine gives its X windows the program's class and a pop-up menu
+        no name (the Win32 class #32768 is not the X one): the unnamed windows of the class."""
+        shown = xdotool("search", "--onlyvisible", "--classname", "^orvane\\.exe$", check=False)
+        return [w for w in shown if w != self.window and not xdotool("getwindowname", w, check=False)]
 
     def quit(self, timeout=20):
         """Holds Escape over the plot until the program ends; it saves Default.wsp on its way out."""

@@ -1,10 +1,11 @@
 """The main window as a user sees it: the plot, the control strip, the graph list, the labels,
 and what is kept in Default.wsp when the program ends."""
 import math
+import time
 
 import pytest
 
-from orvane import mean_colour, near, project
+from orvane import mean_colour, near, project, read_workspace
 
 MAGENTA = (255, 0, 255)
 CYAN = (0, 255, 255)
@@ -125,3 +126,39 @@ def test_without_images_the_program_runs_untextured_and_says_nothing(orvane):
     assert near(shot, project((-6, -3, 0), STILL_VIEW), MAGENTA)
     assert not run.windows_named("^Error$")
     assert run.quit() == 0
+
+
+def test_frames_come_about_sixty_a_second(orvane):
+    # The view turns by its speed once per frame: the angle saved at exit counts the frames.
+    speed = 0.001
+    run = orvane(with_view(speeds=[0, speed, 0], angles=[0, 0, 0])).start()
+    started = time.monotonic()
+    time.sleep(4)
+    assert run.quit() == 0
+    seconds = time.monotonic() - started
+    frames = run.saved_workspace()["view"]["angles"][1] / speed
+    # Unpaced, one graph drew about 400 frames a second here; a loaded machine may draw fewer
+    # than 60, never many more.
+    assert 5 * seconds < frames < 66 * seconds, frames / seconds
+
+
+def test_a_damaged_workspace_keeps_its_bytes(orvane):
+    # Cut short: the complete records are used, the file's bytes kept as Default.wsp.bak, and the
+    # exit save replaces the file.
+    run = orvane(GRAPHS)
+    damaged = run.folder.joinpath("Default.wsp").read_bytes()[:-10]
+    run.folder.joinpath("Default.wsp").write_bytes(damaged)
+    run.start(box="提示")
+    assert run.quit() == 0
+    assert run.folder.joinpath("Default.wsp.bak").read_bytes() == damaged
+    assert len(run.saved_workspace()["functions"]) == 1
+
+    # Where no copy can be made, the file stays as it is and the workspace goes beside it.
+    run = orvane(GRAPHS, folder="kept")
+    run.folder.joinpath("Default.wsp").write_bytes(damaged)
+    run.folder.joinpath("Default.wsp.bak").mkdir()
+    run.folder.joinpath("Default.wsp.bak", "inside").mkdir()
+    run.start(box="提示")
+    assert run.quit() == 0
+    assert run.folder.joinpath("Default.wsp").read_bytes() == damaged
+    assert len(read_workspace(run.folder / "Default-1.wsp")["functions"]) == 1

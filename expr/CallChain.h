@@ -1,0 +1,24 @@
+#pragma once
+
+// The user functions being evaluated above a call, innermost last, and the calls left to the
+// whole evaluation. A function already on the chain, a chain deeper than kMaxDepth and a call
+// past the budget fail at once: recursion, and functions that each call the next many times
+// (ten calls per level make 10^16 calls), end quickly instead of freezing the program.
+class CallChain {
+public:
+    static constexpr int kMaxDepth = 16;
+    // User-function calls per evaluation, those of called functions included.
+    static constexpr int kCallBudget = 256;
+
+    // `callsLeft` is the count shared by every call of one evaluation; null for no budget.
+    explicit CallChain(int* callsLeft = nullptr) : m_callsLeft(callsLeft) {}
+
+    // Adds a function (by its index in its scope); false if it is on the chain, the chain is
+    // full or the evaluation has no call left.
+    bool Enter(int index);
+
+private:
+    int m_depth = 0;
+    int m_function[kMaxDepth] = {};
+    int* m_callsLeft;
+};
