@@ -30,7 +30,7 @@ constexpr int kOtherMenu = 2;
 // Buttons of the columns and the top strip that act here; the others open pages.
 constexpr int kExitButton = 1;
 enum ListButton { kAddGraph = 0, kModifyGraph = 1, kHideGraph = 2, kRemoveGraph = 3, kClearGraphs = 6 };
-enum ControlButton { kGraphMenuButton = 0, kOtherMenuButton = 5 };
+enum ControlButton { kGraphMenuButton = 0, kToolsButton = 4, kOtherMenuButton = 5 };
 
 // The function keys act system-wide, whichever window has the focus.
 struct HotKey {
@@ -298,6 +298,11 @@ void Application::OnControlColumnClick(int button, int x, int y) {
     switch (button) {
     case kGraphMenuButton:
         PopUpMenu(kGraphMenu, x, y);
+        break;
+    case kToolsButton:
+        // The expression page evaluates with the store's constants and functions.
+        m_request.second = &m_store;
+        m_toolsPage.OpenPage(IDD_TOOLS_PAGE, m_hWnd, reinterpret_cast<LPARAM>(&m_request));
         break;
     case kOtherMenuButton:
         PopUpMenu(kOtherMenu, x, y);

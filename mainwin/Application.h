@@ -15,6 +15,7 @@
 #include "mainwin/StatusLabels.h"
 #include "model/GraphStore.h"
 #include "panel/NewGraphPage.h"
+#include "tools/ToolsPage.h"
 
 // The main window: the OpenGL control strip and plot around the graph list and the value labels,
 // the document (the graph store, loaded at start-up and saved at exit) and the request block
@@ -82,6 +83,7 @@ private:
     TitleBox m_title;
     GraphListPanel m_graphList;
     NewGraphPage m_newGraphPage;
+    ToolsPage m_toolsPage;
     HMENU m_menu;
 
     GraphStore::Loaded m_loaded{WorkspaceLoad::kMissing, false};

@@ -15,6 +15,8 @@ public:
     WindowBase& operator=(const WindowBase&) = delete;
 
     HWND Window() const { return m_hWnd; }
+    // Wraps a control the program did not create itself, such as one of a page's template.
+    void Attach(HWND window) { m_hWnd = window; }
 
     BOOL Show(int command) const;
     BOOL Update() const;

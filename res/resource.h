@@ -111,3 +111,33 @@
 #define IDC_PRECISION_HIGH 1032
 #define IDC_PRECISION_MEDIUM 1033
 #define IDC_PRECISION_LOW 1034
+
+// The tools page and the calculators.
+#define IDD_TOOLS_PAGE 112
+#define IDD_EXPRESSION_PAGE 114
+#define IDD_LINE_CALCULATOR_PAGE 115
+#define IDD_VECTOR_CALCULATOR_PAGE 116
+
+// The tools page's image buttons; the statistics and conic-section tools are hidden and do nothing.
+#define IDC_EXPRESSION_TOOL 1011
+#define IDC_LINE_TOOL 1012
+#define IDC_VECTOR_TOOL 1013
+#define IDC_STATISTICS_TOOL 1015
+#define IDC_CONIC_TOOL 1016
+
+// The calculators' boxes: the result list or text, the expression, the two lines' coefficients
+// a·x + b·y + c = 0 and the two vectors' components.
+#define IDC_CALCULATION_RESULT 1042
+#define IDC_EXPRESSION_INPUT 1043
+#define IDC_LINE1_A 1045
+#define IDC_LINE1_B 1046
+#define IDC_LINE1_C 1047
+#define IDC_LINE2_A 1048
+#define IDC_LINE2_B 1049
+#define IDC_LINE2_C 1050
+#define IDC_VECTOR_A1 1034
+#define IDC_VECTOR_A2 1025
+#define IDC_VECTOR_A3 1026
+#define IDC_VECTOR_B1 1035
+#define IDC_VECTOR_B2 1037
+#define IDC_VECTOR_B3 1038

@@ -207,7 +207,7 @@ class Orvane:
         self.click(*centre(rect))
         xdotool("key", "End", "shift+Home")
         if text:
-            xdotool("type", "--delay", "20", text)
+            xdotool("type", "--delay", "20", "--", text)  # a text may start with "-"
         else:
             xdotool("key", "BackSpace")
         time.sleep(0.2)
@@ -270,6 +270,10 @@ class Page:
 
     def checked(self, control_id):
         return self.control(control_id)["checked"]
+
+    def items(self, control_id):
+        """The item texts of a list view."""
+        return self.control(control_id)["items"]
 
     def title(self):
         return self.controls[0]["text"]

@@ -1,0 +1,68 @@
+#include "tools/ExpressionPage.h"
+
+#include "glui/Palette.h"
+#include "mainwin/PageRequest.h"
+#include "model/GraphStore.h"
+#include "panel/GbkText.h"
+#include "res/resource.h"
+#include "tools/ExpressionItem.h"
+
+#include <string>
+
+namespace {
+
+constexpr int kInputLimit = 100; // characters the user may type
+
+// The expression as typed, read whole.
+struct TypedExpression {
+    std::string text;
+};
+
+const RecordFields<TypedExpression>& InputFields() {
+    static const RecordFields<TypedExpression> fields = {
+        {{{IDC_EXPRESSION_INPUT, kInputLimit}},
+         {},
+         [](const TypedExpression& input, PageForm& form) { form.SetText(IDC_EXPRESSION_INPUT, input.text); },
+         [](const PageForm& form, TypedExpression& input) { input.text = form.Text(IDC_EXPRESSION_INPUT); }},
+    };
+    return fields;
+}
+
+} // namespace
+
+ExpressionPage::ExpressionPage() : m_results(IDC_CALCULATION_RESULT) {
+    AddImageButton(IDC_CONFIRM);
+    AddImageButton(IDC_RETURN);
+}
+
+INT_PTR ExpressionPage::OnInitDialog(LPARAM parameter) {
+    const auto* store = static_cast<const GraphStore*>(reinterpret_cast<PageRequest*>(parameter)->second);
+    m_evaluator.Bind(&store->constants, &store->functions);
+    m_results.Attach(GetItem(IDC_CALCULATION_RESULT));
+    m_results.SetBkColor(kPanelBoxBackground);
+    m_results.SetTextBkColor(kPanelBoxBackground);
+    m_results.SetTextColor(kPanelText);
+    // One column as wide as the list: the items are whole lines of text.
+    RECT client;
+    ::GetClientRect(m_results.Window(), &client);
+    m_results.InsertColumn(LVCF_WIDTH, 0, client.right, nullptr, 0, 0);
+    ShowFields(InputFields(), TypedExpression{});
+    return PanelPage::OnInitDialog(parameter);
+}
+
+INT_PTR ExpressionPage::OnCommand(int id, int code, LPARAM lParam) {
+    if (IsClick(code) && id == IDC_CONFIRM)
+        Evaluate();
+    if (IsClick(code) && id == IDC_RETURN)
+        Close();
+    return PanelPage::OnCommand(id, code, lParam);
+}
+
+void ExpressionPage::Evaluate() {
+    TypedExpression input;
+    ReadFields(InputFields(), input);
+    const std::wstring item = GbkToWide(ExpressionItemText(m_evaluator, input.text));
+    const int index = m_results.InsertItem(LVIF_TEXT, m_results.GetItemCount(), 0, 0, 0, item.c_str(), 0, 0);
+    m_results.SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
+    ShowFields(InputFields(), TypedExpression{});
+}
