@@ -2,7 +2,8 @@
 // sees of the program's Win32 windows and prints it as JSON, since edit texts and list rows cannot
 // be read reliably from screenshots. It only sends window messages that read.
 //
-//     orvane-probe       every side-panel page with its controls, and the graph list's rows
+//     orvane-probe       every side-panel page with its controls (a list view's items too), and the
+//                        graph list's rows
 //
 // Rectangles are in the main window's client coordinates: left, top, right, bottom.
 #include <windows.h>
@@ -95,6 +96,8 @@ HWND FocusOf(HWND window) {
     return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
+std::string Rows(HWND list);
+
 std::string Page(HWND page, HWND main) {
     const HWND focus = FocusOf(page);
     std::string json = "{\"visible\": ";
@@ -114,12 +117,16 @@ std::string Page(HWND page, HWND main) {
         if (_wcsicmp(kind.c_str(), L"Button") == 0)
             json += ", \"checked\": " +
                     std::string(SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED ? "true" : "false");
+        if (_wcsicmp(kind.c_str(), WC_LISTVIEWW) == 0)
+            json +=
+                ", \"items\": " + Rows(child) + ", \"selected\": " +
+                std::to_string(SendMessageW(child, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
         json += "}";
     }
     return json + "]}";
 }
 
-// The rows' texts live in the program's memory: the list is asked to write them into a block
+// The items' texts live in the program's memory: the list is asked to write them into a block
 // of it, which is read back.
 std::string Rows(HWND list) {
     std::string json = "[";
