@@ -1,6 +1,6 @@
 # Orvane.exe and the shell's unit tests (included by the top-level CMakeLists for Windows).
 
-set(ORVANE_WIN32_LIBRARIES opengl32 glu32 gdi32 comctl32 comdlg32 winmm ole32 shell32 user32)
+set(ORVANE_WIN32_LIBRARIES opengl32 glu32 gdi32 comctl32 comdlg32 winmm ole32 shell32 user32 advapi32)
 
 if(ORVANE_SHELL_SOURCES)
     orvane_add_library(orvane_shell ${ORVANE_SHELL_SOURCES})

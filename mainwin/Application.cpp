@@ -28,9 +28,16 @@ constexpr int kListMenu = 1;
 constexpr int kOtherMenu = 2;
 
 // Buttons of the columns and the top strip that act here; the others open pages.
+constexpr int kGuideButton = 0;
 constexpr int kExitButton = 1;
 enum ListButton { kAddGraph = 0, kModifyGraph = 1, kHideGraph = 2, kRemoveGraph = 3, kClearGraphs = 6 };
 enum ControlButton { kGraphMenuButton = 0, kToolsButton = 4, kOtherMenuButton = 5 };
+enum SettingsButton {
+    kCoordinatesButton = 1,
+    kRotationButton = 2,
+    kPositionButton = 3,
+    kConstantsButton = 6
+};
 
 // The function keys act system-wide, whichever window has the focus.
 struct HotKey {
@@ -239,6 +246,8 @@ LRESULT Application::OnLButtonDown(int, int x, int y) {
     const int controlButton = m_controlColumn.HoverIndex();
     if (corner >= 0 || listButton >= 0 || controlButton >= 0)
         PlaySoundFile(kClickSound);
+    if (corner == kGuideButton)
+        m_guidePage.OpenPage(IDD_GUIDE_PAGE, m_hWnd, 0);
     if (corner == kExitButton)
         SendMessageW(m_hWnd, WM_CLOSE, 0, 0);
     if (listButton >= 0)
@@ -307,7 +316,27 @@ void Application::OnControlColumnClick(int button, int x, int y) {
     case kOtherMenuButton:
         PopUpMenu(kOtherMenu, x, y);
         break;
+    case kCoordinatesButton:
+        m_request.second = &m_store.plot.view;
+        OpenSettingsPage(m_coordinatePage, IDD_COORDINATE_PAGE);
+        break;
+    case kRotationButton:
+        m_request.data = &m_store.plot.view;
+        OpenSettingsPage(m_rotationPage, IDD_ROTATION_PAGE);
+        break;
+    case kPositionButton:
+        m_request.data = &m_store.plot.view;
+        OpenSettingsPage(m_positionPage, IDD_POSITION_PAGE);
+        break;
+    case kConstantsButton:
+        m_request.second = &m_store;
+        OpenSettingsPage(m_constantsPage, IDD_CONSTANTS_PAGE);
+        break;
     }
+}
+
+void Application::OpenSettingsPage(PanelPage& page, int templateId) {
+    page.OpenPage(templateId, m_hWnd, reinterpret_cast<LPARAM>(&m_request));
 }
 
 void Application::PopUpMenu(int subMenu, int x, int y) {
@@ -370,6 +399,9 @@ LRESULT Application::OnCommand(int id, int, LPARAM) {
         break;
     case ID_HIDE_GRAPH:
         ToggleSelectedGraph();
+        break;
+    case ID_ABOUT:
+        m_aboutPage.OpenPage(IDD_ABOUT_PAGE, m_hWnd, 0);
         break;
     case ID_NEXT_COORDINATE_MODE:
         m_store.plot.NextCoordinateMode();
@@ -435,11 +467,14 @@ int Application::OnAppNotify(int code, const void* data, void* user) {
         application->m_labels.ShowRotation(static_cast<const double*>(data));
         break;
     case kRangeReport:
-        // The coordinate page sends the address of the request's choice; the plot view its ranges.
-        if (application->m_request.IsCoordinateChoice(data))
-            application->m_store.plot.view.mode = application->m_request.coordinateChoice;
-        else
+        // The coordinate page sends the address of the request's choice, which may be none yet;
+        // the plot view its ranges.
+        if (application->m_request.IsCoordinateChoice(data)) {
+            if (IsCoordinateMode(application->m_request.coordinateChoice))
+                application->m_store.plot.view.mode = application->m_request.coordinateChoice;
+        } else {
             application->m_labels.ShowRanges(static_cast<const double*>(data));
+        }
         break;
     case kPositionReport:
         application->m_labels.ShowPosition(static_cast<const double*>(data));

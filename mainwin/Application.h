@@ -14,8 +14,14 @@
 #include "mainwin/PageRequest.h"
 #include "mainwin/StatusLabels.h"
 #include "model/GraphStore.h"
+#include "panel/AboutPage.h"
+#include "panel/ConstantsPage.h"
+#include "panel/CoordinatePage.h"
+#include "panel/GuidePage.h"
 #include "panel/NewGraphPage.h"
 #include "tools/ToolsPage.h"
+#include "panel/PositionPage.h"
+#include "panel/RotationPage.h"
 
 // The main window: the OpenGL control strip and plot around the graph list and the value labels,
 // the document (the graph store, loaded at start-up and saved at exit) and the request block
@@ -68,6 +74,8 @@ private:
     // Removes or hides the graph of the selected row, if a row is selected.
     void RemoveSelectedGraph();
     void ToggleSelectedGraph();
+    // Opens a settings page with the request, its fields filled by the caller.
+    void OpenSettingsPage(PanelPage& page, int templateId);
 
     ControlColumn m_controlColumn;
     PositionButton m_positionIcon;
@@ -84,6 +92,12 @@ private:
     GraphListPanel m_graphList;
     NewGraphPage m_newGraphPage;
     ToolsPage m_toolsPage;
+    ConstantsPage m_constantsPage;
+    CoordinatePage m_coordinatePage;
+    RotationPage m_rotationPage;
+    PositionPage m_positionPage;
+    AboutPage m_aboutPage;
+    GuidePage m_guidePage;
     HMENU m_menu;
 
     GraphStore::Loaded m_loaded{WorkspaceLoad::kMissing, false};

@@ -1,7 +1,8 @@
 #include "panel/ConstantEntry.h"
 
 #include "expr/NumberText.h"
-#include "model/GraphRecords.h"
+#include "model/ConstantTable.h"
+#include "panel/BoxText.h"
 
 namespace {
 
@@ -16,4 +17,22 @@ std::string ConstantLineText(const NamedConstant& constant) {
 
 std::string_view ConstantNameFromBox(std::string_view typed) {
     return CutAtWholeCharacter(typed, kTypedNameBytes);
+}
+
+bool AddTypedConstant(ConstantTable& table, std::string_view typedName, std::string_view typedValue) {
+    const std::string_view name = ConstantNameFromBox(typedName);
+    if (name.empty())
+        return false;
+    NamedConstant constant{};
+    SetFieldText(constant.name, name);
+    ReadBoxNumber(typedValue, constant.value);
+    table.Append(constant);
+    return true;
+}
+
+bool RemoveListedConstant(ConstantTable& table, int item) {
+    if (item < 0 || static_cast<std::size_t>(item) >= table.Size())
+        return false;
+    table.RemoveAt(static_cast<std::size_t>(item));
+    return true;
 }

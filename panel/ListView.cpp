@@ -87,6 +87,10 @@ int ListView::GetSelectionMark() const {
     return static_cast<int>(SendMessage(LVM_GETSELECTIONMARK, 0, 0));
 }
 
+int ListView::GetSelectedItem() const {
+    return static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
 LPARAM ListView::GetItemData(int item) const {
     LVITEMW record = {};
     record.mask = LVIF_PARAM;

@@ -30,6 +30,8 @@ public:
     int GetItemCount() const;
     // -1 when nothing is selected.
     int GetSelectionMark() const;
+    // The item selected now, or -1: the selection mark can outlive the selection.
+    int GetSelectedItem() const;
     // The item's application value; 0 for an item that does not exist.
     virtual LPARAM GetItemData(int item) const;
     // Sets the item's application value only: its text and image stay as they are.

@@ -127,7 +127,7 @@ void PanelPage::PlaceOverPanel() const {
     // right part of the window). Each control's template units are read back from where the
     // dialog put it, exactly, since the dialog rounded them to the nearest pixel; its edges are
     // then placed from the units, so that controls that meet in units meet in pixels too.
-    // Pictures keep their own size.
+    // Pictures keep their own size, but for one centred in a place of its own.
     RECT units = {0, 0, 4, 8};
     MapDialogRect(m_hWnd, &units);
     const auto across = [&](int pixels) { return MulDiv(pixels, 4, units.right); };
@@ -139,7 +139,8 @@ void PanelPage::PlaceOverPanel() const {
         const int x = across(rect.left), y = down(rect.top);
         const int left = MulDiv(x, kPagePixelsPer4Units, 4), top = MulDiv(y, kPagePixelsPer8Units, 8);
         int width = rect.right - rect.left, height = rect.bottom - rect.top;
-        if (!IsStaticControl(child) || (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_BITMAP) {
+        const LONG style = GetWindowLongW(child, GWL_STYLE);
+        if (!IsStaticControl(child) || (style & SS_TYPEMASK) != SS_BITMAP || (style & SS_CENTERIMAGE) != 0) {
             width = MulDiv(x + across(width), kPagePixelsPer4Units, 4) - left;
             height = MulDiv(y + down(height), kPagePixelsPer8Units, 8) - top;
         }

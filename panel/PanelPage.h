@@ -67,8 +67,13 @@ protected:
     void ShowFields(const RecordFields<Record>& fields, const Record& record);
     template <typename Record>
     void ReadFields(const RecordFields<Record>& fields, Record& record) const;
+    // What the controls of a field list hold, for a page that checks it before storing it.
+    template <typename Record>
+    PageForm ReadForm(const RecordFields<Record>& fields) const;
 
     void SetItemText(int controlId, const wchar_t* text) const;
+    // A box's whole text, in GBK.
+    std::string BoxText(int controlId) const;
 
     GdiObject<HBRUSH> m_backgroundBrush;
     GdiObject<HBRUSH> m_editBrush;
@@ -89,8 +94,6 @@ private:
     // Moves the new dialog to the page rectangle of the main window that owns it.
     void PlaceOverPanel() const;
     void WriteForm(const PageForm& form) const;
-    // A box's whole text, in GBK.
-    std::string BoxText(int controlId) const;
 
     unsigned m_openings = 0;
 };
@@ -105,6 +108,11 @@ void PanelPage::ShowFields(const RecordFields<Record>& fields, const Record& rec
 
 template <typename Record>
 void PanelPage::ReadFields(const RecordFields<Record>& fields, Record& record) const {
+    ReadRecord(fields, ReadForm(fields), record);
+}
+
+template <typename Record>
+PageForm PanelPage::ReadForm(const RecordFields<Record>& fields) const {
     PageForm form;
     for (const RecordField<Record>& field : fields) {
         for (const auto& box : field.boxes)
@@ -112,5 +120,5 @@ void PanelPage::ReadFields(const RecordFields<Record>& fields, Record& record) c
         for (const int radio : field.radios)
             form.SetChecked(radio, IsDlgButtonChecked(m_hWnd, radio) == BST_CHECKED);
     }
-    ReadRecord(fields, form, record);
+    return form;
 }

@@ -51,6 +51,17 @@ RecordField<Record> NumberField(int id, int limit, double Record::*field) {
             [=](const PageForm& form, Record& record) { ReadBoxNumber(form.Text(id), record.*field); }};
 }
 
+// A number in one element of an array field, shown by `format` and read whole like the above.
+template <typename Record, std::size_t N>
+RecordField<Record> NumberField(int id, int limit, double (Record::*array)[N], std::size_t index,
+                                std::string (*format)(double) = FormatBoxNumber) {
+    return {
+        {{id, limit}},
+        {},
+        [=](const Record& record, PageForm& form) { form.SetText(id, format((record.*array)[index])); },
+        [=](const PageForm& form, Record& record) { ReadBoxNumber(form.Text(id), (record.*array)[index]); }};
+}
+
 // An enumerated field chosen by radio buttons, the button's place in the list being its value. A
 // value out of range (from a hand-edited file) checks no button; read back, the field takes the
 // first checked button, else keeps its value if in range, else becomes `fallback`.

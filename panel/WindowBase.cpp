@@ -9,6 +9,11 @@ HWND WindowBase::Create(const wchar_t* className, const wchar_t* windowName, DWO
     return m_hWnd;
 }
 
+void WindowBase::Attach(HWND dialog, int controlId) {
+    m_id = controlId;
+    m_hWnd = GetDlgItem(dialog, controlId);
+}
+
 BOOL WindowBase::Show(int command) const {
     return ShowWindow(m_hWnd, command);
 }

@@ -15,8 +15,8 @@ public:
     WindowBase& operator=(const WindowBase&) = delete;
 
     HWND Window() const { return m_hWnd; }
-    // Wraps a control the program did not create itself, such as one of a page's template.
-    void Attach(HWND window) { m_hWnd = window; }
+    // Wraps a control of a dialog template: its id and window.
+    void Attach(HWND dialog, int controlId);
 
     BOOL Show(int command) const;
     BOOL Update() const;

@@ -141,3 +141,49 @@
 #define IDC_VECTOR_B1 1035
 #define IDC_VECTOR_B2 1037
 #define IDC_VECTOR_B3 1038
+
+// The settings and information pages.
+#define IDD_ABOUT_PAGE 102
+#define IDD_GUIDE_PAGE 103
+#define IDD_ROTATION_PAGE 107
+#define IDD_COORDINATE_PAGE 108
+#define IDD_POSITION_PAGE 111
+#define IDD_CONSTANTS_PAGE 117
+
+// The constants page.
+#define IDC_CONSTANT_LIST 1002
+#define IDC_DELETE_CONSTANT 1006
+#define IDC_CONSTANT_NAME 1013
+#define IDC_CONSTANT_VALUE 1014
+#define IDC_ADD_CONSTANT 1052
+
+// The coordinate page: the three systems' image buttons and the axes' ranges.
+#define IDC_RIGHT_HANDED_SYSTEM 1011
+#define IDC_PLANE_SYSTEM 1012
+#define IDC_LEFT_HANDED_SYSTEM 1013
+#define IDC_X_RANGE_START 1033
+#define IDC_X_RANGE_END 1034
+#define IDC_Y_RANGE_START 1035
+#define IDC_Y_RANGE_END 1036
+#define IDC_Z_RANGE_START 1037
+#define IDC_Z_RANGE_END 1038
+
+// The rotation page.
+#define IDC_ANGLE_X 1034
+#define IDC_ANGLE_Y 1025
+#define IDC_ANGLE_Z 1026
+#define IDC_SPEED_X 1035
+#define IDC_SPEED_Y 1027
+#define IDC_SPEED_Z 1028
+
+// The position page.
+#define IDC_ORIGIN_X 1024
+#define IDC_ORIGIN_Y 1023
+#define IDC_ORIGIN_Z 1025
+
+// The about and guide pages.
+#define IDC_SEND_MAIL 1011
+#define IDC_VISIT_WEB 1012
+#define IDC_USER_NAME 1027
+#define IDC_TOPIC_LIST 1002
+#define IDC_TOPIC_TEXT 1049

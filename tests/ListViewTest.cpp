@@ -64,4 +64,28 @@ TEST_F(ListViewTest, RowsGoWhereTheyAreInsertedAndKeepTheirTextImageAndDataApart
     EXPECT_EQ(Rows(), (std::vector<std::wstring>{L"a/3/7", L"b/0/2147483648"}));
 }
 
+// The selection mark stays on an item after it is deselected; the item selected now does not.
+TEST_F(ListViewTest, TheSelectedItemIsTheOneSelectedNow) {
+    for (const wchar_t* text : {L"a", L"b", L"c"})
+        m_list.InsertItem(LVIF_TEXT, m_list.GetItemCount(), 0, 0, 0, text, 0, 0);
+    const auto select = [&](int item, UINT state) {
+        LVITEMW record = {};
+        record.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        record.state = state;
+        SendMessageW(m_list.Window(), LVM_SETITEMSTATE, static_cast<WPARAM>(item),
+                     reinterpret_cast<LPARAM>(&record));
+        if (item >= 0) // as a click does
+            SendMessageW(m_list.Window(), LVM_SETSELECTIONMARK, 0, item);
+    };
+    EXPECT_EQ(m_list.GetSelectedItem(), -1);
+    select(1, LVIS_SELECTED | LVIS_FOCUSED);
+    EXPECT_EQ(m_list.GetSelectionMark(), 1);
+    EXPECT_EQ(m_list.GetSelectedItem(), 1);
+    select(-1, 0);
+    EXPECT_EQ(m_list.GetSelectionMark(), 1);
+    EXPECT_EQ(m_list.GetSelectedItem(), -1);
+    select(2, LVIS_SELECTED);
+    EXPECT_EQ(m_list.GetSelectedItem(), 2);
+}
+
 } // namespace

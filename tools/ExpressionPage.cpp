@@ -38,7 +38,7 @@ ExpressionPage::ExpressionPage() : m_results(IDC_CALCULATION_RESULT) {
 INT_PTR ExpressionPage::OnInitDialog(LPARAM parameter) {
     const auto* store = static_cast<const GraphStore*>(reinterpret_cast<PageRequest*>(parameter)->second);
     m_evaluator.Bind(&store->constants, &store->functions);
-    m_results.Attach(GetItem(IDC_CALCULATION_RESULT));
+    m_results.Attach(m_hWnd, IDC_CALCULATION_RESULT);
     m_results.SetBkColor(kPanelBoxBackground);
     m_results.SetTextBkColor(kPanelBoxBackground);
     m_results.SetTextColor(kPanelText);

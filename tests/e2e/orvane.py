@@ -89,6 +89,11 @@ def list_button(index):
     return 775, 55 + 72 * index + 25
 
 
+def control_button(index):
+    """The centre of a button of the control column right of the plot."""
+    return 525, 55 + 72 * index + 25
+
+
 def mean_colour(image, box):
     region = image.crop(box)
     count = region.width * region.height
@@ -207,7 +212,7 @@ class Orvane:
         self.click(*centre(rect))
         xdotool("key", "End", "shift+Home")
         if text:
-            xdotool("type", "--delay", "20", "--", text)  # a text may start with "-"
+            xdotool("type", "--delay", "20", "--", text)  # "--": a text may begin with "-"
         else:
             xdotool("key", "BackSpace")
         time.sleep(0.2)
@@ -220,6 +225,15 @@ class Orvane:
         no name (the Win32 class #32768 is not the X one): the unnamed windows of the class."""
         shown = xdotool("search", "--onlyvisible", "--classname", "^orvane\\.exe$", check=False)
         return [w for w in shown if w != self.window and not xdotool("getwindowname", w, check=False)]
+
+    def answer(self, name, key="Return", timeout=10):
+        """Waits for a window of that name (a message box) and presses a key in it."""
+        deadline = time.monotonic() + timeout
+        while not (found := self.windows_named(name)):
+            assert time.monotonic() < deadline, f"no window named {name}"
+            time.sleep(0.2)
+        xdotool("windowfocus", "--sync", found[0], check=False)
+        self.xkey(key)
 
     def quit(self, timeout=20):
         """Holds Escape over the plot until the program ends; it saves Default.wsp on its way out."""
@@ -272,8 +286,12 @@ class Page:
         return self.control(control_id)["checked"]
 
     def items(self, control_id):
-        """The item texts of a list view."""
+        """A list view's item texts."""
         return self.control(control_id)["items"]
+
+    def selected(self, control_id):
+        """The item of a list view selected now, or -1."""
+        return self.control(control_id)["selected"]
 
     def title(self):
         return self.controls[0]["text"]

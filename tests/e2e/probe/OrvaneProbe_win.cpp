@@ -2,8 +2,8 @@
 // sees of the program's Win32 windows and prints it as JSON, since edit texts and list rows cannot
 // be read reliably from screenshots. It only sends window messages that read.
 //
-//     orvane-probe       every side-panel page with its controls (a list view's with its items), and
-//                        the graph list's rows
+//     orvane-probe       every side-panel page with its controls (a list view's items too), and the
+//                        graph list's rows
 //
 // Rectangles are in the main window's client coordinates: left, top, right, bottom.
 #include <windows.h>
@@ -96,9 +96,39 @@ HWND FocusOf(HWND window) {
     return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
-// A list view's item texts live in the program's memory: the list is asked to write them into a
-// block of it, which is read back.
-std::string ListItems(HWND list) {
+std::string Rows(HWND list);
+
+std::string Page(HWND page, HWND main) {
+    const HWND focus = FocusOf(page);
+    std::string json = "{\"visible\": ";
+    json += IsWindowVisible(page) ? "true" : "false";
+    json += ", \"rect\": " + Rect(page, main) + ", \"controls\": [";
+    std::vector<HWND> children;
+    EnumChildWindows(page, CollectChild, reinterpret_cast<LPARAM>(&children));
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        const HWND child = children[i];
+        const std::wstring kind = ClassName(child);
+        json += i > 0 ? ", " : "";
+        json += "{\"id\": " + std::to_string(GetDlgCtrlID(child)) + ", \"class\": " + Quoted(kind) +
+                ", \"rect\": " + Rect(child, main) +
+                ", \"visible\": " + (IsWindowVisible(child) ? "true" : "false") +
+                ", \"focused\": " + (focus == child ? "true" : "false") +
+                ", \"text\": " + Quoted(WindowText(child));
+        if (_wcsicmp(kind.c_str(), L"Button") == 0)
+            json += ", \"checked\": " +
+                    std::string(SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED ? "true" : "false");
+        if (_wcsicmp(kind.c_str(), WC_LISTVIEWW) == 0)
+            json +=
+                ", \"items\": " + Rows(child) + ", \"selected\": " +
+                std::to_string(SendMessageW(child, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        json += "}";
+    }
+    return json + "]}";
+}
+
+// The items' texts live in the program's memory: the list is asked to write them into a block
+// of it, which is read back.
+std::string Rows(HWND list) {
     std::string json = "[";
     DWORD processId = 0;
     GetWindowThreadProcessId(list, &processId);
@@ -126,32 +156,6 @@ std::string ListItems(HWND list) {
     return json + "]";
 }
 
-std::string Page(HWND page, HWND main) {
-    const HWND focus = FocusOf(page);
-    std::string json = "{\"visible\": ";
-    json += IsWindowVisible(page) ? "true" : "false";
-    json += ", \"rect\": " + Rect(page, main) + ", \"controls\": [";
-    std::vector<HWND> children;
-    EnumChildWindows(page, CollectChild, reinterpret_cast<LPARAM>(&children));
-    for (std::size_t i = 0; i < children.size(); ++i) {
-        const HWND child = children[i];
-        const std::wstring kind = ClassName(child);
-        json += i > 0 ? ", " : "";
-        json += "{\"id\": " + std::to_string(GetDlgCtrlID(child)) + ", \"class\": " + Quoted(kind) +
-                ", \"rect\": " + Rect(child, main) +
-                ", \"visible\": " + (IsWindowVisible(child) ? "true" : "false") +
-                ", \"focused\": " + (focus == child ? "true" : "false") +
-                ", \"text\": " + Quoted(WindowText(child));
-        if (_wcsicmp(kind.c_str(), L"Button") == 0)
-            json += ", \"checked\": " +
-                    std::string(SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED ? "true" : "false");
-        if (_wcsicmp(kind.c_str(), WC_LISTVIEWW) == 0)
-            json += ", \"items\": " + ListItems(child);
-        json += "}";
-    }
-    return json + "]}";
-}
-
 } // namespace
 
 int main() {
@@ -166,7 +170,7 @@ int main() {
     for (std::size_t i = 0; i < search.found.size(); ++i)
         json += (i > 0 ? ", " : "") + Page(search.found[i], main);
     const HWND list = GetDlgItem(main, 100);
-    json += "], \"rows\": " + (list != nullptr ? ListItems(list) : std::string("null"));
+    json += "], \"rows\": " + (list != nullptr ? Rows(list) : std::string("null"));
     json += ", \"selection\": " +
             std::to_string(list != nullptr ? SendMessageW(list, LVM_GETSELECTIONMARK, 0, 0) : -1);
     std::fputs((json + "}\n").c_str(), stdout);

@@ -1,0 +1,5 @@
+#include "panel/PositionPage.h"
+
+#include "panel/SettingsPageFields.h"
+
+PositionPage::PositionPage() : ViewStatePage(PositionPageFields()) {}

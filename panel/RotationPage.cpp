@@ -1,0 +1,5 @@
+#include "panel/RotationPage.h"
+
+#include "panel/SettingsPageFields.h"
+
+RotationPage::RotationPage() : ViewStatePage(RotationPageFields()) {}
