@@ -12,15 +12,7 @@ const char* const kNames[kBuiltinCount] = {
     "ARCTG",  "ARCCTG", "arcsec", "arccsc", "lg",  "ln",  "EXP",    "abs",
 };
 
-// Up to 2^19 quarter turns both C runtimes reduce an angle by the exact pi/2 themselves (the
-// unit tests hold both builds to 2200-bit values there); beyond, they differ from each other and
-// from the exact values, and the angle is reduced here first.
-constexpr double kLibraryLimit = 0x1.921fb54442d18p+19;
-
-double Sine(double v) {
-    if (std::fabs(v) < kLibraryLimit)
-        return std::sin(v);
-    const ReducedAngle a = ReduceAngle(v);
+double Sine(const ReducedAngle& a) {
     switch (a.quadrant) {
     case 0:
         return std::sin(a.r);
@@ -33,10 +25,7 @@ double Sine(double v) {
     }
 }
 
-double Cosine(double v) {
-    if (std::fabs(v) < kLibraryLimit)
-        return std::cos(v);
-    const ReducedAngle a = ReduceAngle(v);
+double Cosine(const ReducedAngle& a) {
     switch (a.quadrant) {
     case 0:
         return std::cos(a.r);
@@ -50,10 +39,7 @@ double Cosine(double v) {
 }
 
 // tan has the period pi: an odd quadrant is -1/tan r.
-double Tangent(double v) {
-    if (std::fabs(v) < kLibraryLimit)
-        return std::tan(v);
-    const ReducedAngle a = ReduceAngle(v);
+double Tangent(const ReducedAngle& a) {
     return a.quadrant % 2 == 0 ? std::tan(a.r) : -1.0 / std::tan(a.r);
 }
 
@@ -62,17 +48,17 @@ double Value(int index, double v) {
     constexpr double kNaN = NAN;
     switch (index) {
     case 0:
-        return Sine(v);
+        return Sine(ReduceAngle(v));
     case 1:
-        return Cosine(v);
+        return Cosine(ReduceAngle(v));
     case 2:
-        return Tangent(v);
+        return Tangent(ReduceAngle(v));
     case 3:
-        return 1.0 / Tangent(v);
+        return 1.0 / Tangent(ReduceAngle(v));
     case 4:
-        return 1.0 / Cosine(v);
+        return 1.0 / Cosine(ReduceAngle(v));
     case 5:
-        return 1.0 / Sine(v);
+        return 1.0 / Sine(ReduceAngle(v));
     case 6: return std::fabs(v) > 1.0 ? kNaN : std::asin(v);
     case 7: return std::fabs(v) > 1.0 ? kNaN : std::acos(v);
     case 8: return std::atan(v);
