@@ -13,6 +13,13 @@ public:
     // `callsLeft` is the count shared by every call of one evaluation; null for no budget.
     explicit CallChain(int* callsLeft = nullptr) : m_callsLeft(callsLeft) {}
 
+    // Starts an evaluation's chain afresh, drawing on `callsLeft`. The function slots past the
+    // depth are never read, so they are not cleared.
+    void Restart(int* callsLeft) {
+        m_depth = 0;
+        m_callsLeft = callsLeft;
+    }
+
     // Adds a function (by its index in its scope); false if it is on the chain, the chain is
     // full or the evaluation has no call left.
     bool Enter(int index);

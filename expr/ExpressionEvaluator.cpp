@@ -84,7 +84,7 @@ bool ExpressionEvaluator::Evaluate(std::string_view text, double& value) {
     m_success = true;
     if (!m_called) {
         m_callsLeft = CallChain::kCallBudget;
-        m_chain = CallChain(&m_callsLeft);
+        m_chain.Restart(&m_callsLeft);
     }
     value = 0.0;
     char work[kWorkTextSize];
