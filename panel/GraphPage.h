@@ -33,8 +33,7 @@ protected:
 
     INT_PTR OnInitDialog(LPARAM parameter) override {
         m_request = reinterpret_cast<PageRequest*>(parameter);
-        m_modify = m_request->mode == kModeModify;
-        m_target = m_modify ? m_request->graph : GraphRef{};
+        m_target = m_request->mode == kModeModify ? m_request->graph : GraphRef{};
         const Record* opened = std::get_if<Record>(&m_target.opened);
         m_working = opened != nullptr ? *opened : NewRecord(Store(), m_request->kind);
         ShowFields(Fields(), m_working);
@@ -95,7 +94,6 @@ private:
     }
 
     PageRequest* m_request = nullptr;
-    bool m_modify = false;
     GraphRef m_target;
     ColorChooser m_colours;
     GdiObject<HBRUSH> m_swatchBrush;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "expr/NumberText.h"
 #include "model/GraphRecords.h"
 #include "panel/BoxText.h"
 #include "panel/PageForm.h"
@@ -47,14 +48,14 @@ template <typename Record>
 RecordField<Record> NumberField(int id, int limit, double Record::*field) {
     return {{{id, limit}},
             {},
-            [=](const Record& record, PageForm& form) { form.SetText(id, FormatBoxNumber(record.*field)); },
+            [=](const Record& record, PageForm& form) { form.SetText(id, GeneralNumberText(record.*field)); },
             [=](const PageForm& form, Record& record) { ReadBoxNumber(form.Text(id), record.*field); }};
 }
 
 // A number in one element of an array field, shown by `format` and read whole like the above.
 template <typename Record, std::size_t N>
 RecordField<Record> NumberField(int id, int limit, double (Record::*array)[N], std::size_t index,
-                                std::string (*format)(double) = FormatBoxNumber) {
+                                std::string (*format)(double) = GeneralNumberText) {
     return {
         {{id, limit}},
         {},

@@ -50,7 +50,7 @@ TEST(BoxNumbers, ShowWithPercentGAndReadTheWholeBox) {
         {-10, "-10"},        {10, "10"},        {0.5, "0.5"}, {1e6, "1e+06"}, {-1234567.8, "-1.23457e+06"},
         {1.5e-5, "1.5e-05"}, {1e100, "1e+100"}, {0, "0"}};
     for (const auto& c : shown)
-        EXPECT_EQ(FormatBoxNumber(c.value), c.shown) << c.value;
+        EXPECT_EQ(GeneralNumberText(c.value), c.shown) << c.value;
 
     const struct {
         const char* text;

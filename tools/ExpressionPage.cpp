@@ -30,10 +30,7 @@ const RecordFields<TypedExpression>& InputFields() {
 
 } // namespace
 
-ExpressionPage::ExpressionPage() : m_results(IDC_CALCULATION_RESULT) {
-    AddImageButton(IDC_CONFIRM);
-    AddImageButton(IDC_RETURN);
-}
+ExpressionPage::ExpressionPage() : m_results(IDC_CALCULATION_RESULT) {}
 
 INT_PTR ExpressionPage::OnInitDialog(LPARAM parameter) {
     const auto* store = static_cast<const GraphStore*>(reinterpret_cast<PageRequest*>(parameter)->second);
@@ -50,15 +47,7 @@ INT_PTR ExpressionPage::OnInitDialog(LPARAM parameter) {
     return PanelPage::OnInitDialog(parameter);
 }
 
-INT_PTR ExpressionPage::OnCommand(int id, int code, LPARAM lParam) {
-    if (IsClick(code) && id == IDC_CONFIRM)
-        Evaluate();
-    if (IsClick(code) && id == IDC_RETURN)
-        Close();
-    return PanelPage::OnCommand(id, code, lParam);
-}
-
-void ExpressionPage::Evaluate() {
+void ExpressionPage::Calculate() {
     TypedExpression input;
     ReadFields(InputFields(), input);
     const std::wstring item = GbkToWide(ExpressionItemText(m_evaluator, input.text));

@@ -2,21 +2,19 @@
 
 #include "expr/ExpressionEvaluator.h"
 #include "panel/ListView.h"
-#include "panel/PanelPage.h"
+#include "tools/CalculatorPage.h"
 
 // Evaluates typed expressions, with the user's constants and functions, into a list of results:
 // the text as typed, "=" and its value, or "错误" (error) when it cannot be evaluated.
-class ExpressionPage : public PanelPage {
+class ExpressionPage : public CalculatorPage {
 public:
     ExpressionPage();
 
 protected:
     INT_PTR OnInitDialog(LPARAM parameter) override;
-    INT_PTR OnCommand(int id, int code, LPARAM lParam) override;
+    void Calculate() override;
 
 private:
-    void Evaluate();
-
     ExpressionEvaluator m_evaluator;
     ListView m_results;
 };

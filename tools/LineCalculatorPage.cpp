@@ -28,25 +28,12 @@ const RecordFields<TwoLines>& LineFields() {
 
 } // namespace
 
-LineCalculatorPage::LineCalculatorPage() {
-    AddImageButton(IDC_CONFIRM);
-    AddImageButton(IDC_RETURN);
-}
-
 INT_PTR LineCalculatorPage::OnInitDialog(LPARAM parameter) {
     ShowFields(LineFields(), TwoLines{1, 1, 1, 1, 1, 1});
     return PanelPage::OnInitDialog(parameter);
 }
 
-INT_PTR LineCalculatorPage::OnCommand(int id, int code, LPARAM lParam) {
-    if (IsClick(code) && id == IDC_CONFIRM)
-        Calculate();
-    if (IsClick(code) && id == IDC_RETURN)
-        Close();
-    return PanelPage::OnCommand(id, code, lParam);
-}
-
-void LineCalculatorPage::Calculate() const {
+void LineCalculatorPage::Calculate() {
     // Unreadable boxes, and numbers that are not finite, count 0.
     TwoLines typed{};
     ReadFields(LineFields(), typed);

@@ -27,25 +27,12 @@ const RecordFields<TwoVectors>& VectorFields() {
 
 } // namespace
 
-VectorCalculatorPage::VectorCalculatorPage() {
-    AddImageButton(IDC_CONFIRM);
-    AddImageButton(IDC_RETURN);
-}
-
 INT_PTR VectorCalculatorPage::OnInitDialog(LPARAM parameter) {
     ShowFields(VectorFields(), TwoVectors{1, 1, 1, 1, 1, 1});
     return PanelPage::OnInitDialog(parameter);
 }
 
-INT_PTR VectorCalculatorPage::OnCommand(int id, int code, LPARAM lParam) {
-    if (IsClick(code) && id == IDC_CONFIRM)
-        Calculate();
-    if (IsClick(code) && id == IDC_RETURN)
-        Close();
-    return PanelPage::OnCommand(id, code, lParam);
-}
-
-void VectorCalculatorPage::Calculate() const {
+void VectorCalculatorPage::Calculate() {
     // Unreadable boxes, and numbers that are not finite, count 0.
     TwoVectors typed{};
     ReadFields(VectorFields(), typed);

@@ -1,16 +1,10 @@
 #pragma once
 
-#include "panel/PanelPage.h"
+#include "tools/CalculatorPage.h"
 
 // Two vectors of three components: their lengths, their dot product and the angle between them.
-class VectorCalculatorPage : public PanelPage {
-public:
-    VectorCalculatorPage();
-
+class VectorCalculatorPage : public CalculatorPage {
 protected:
     INT_PTR OnInitDialog(LPARAM parameter) override;
-    INT_PTR OnCommand(int id, int code, LPARAM lParam) override;
-
-private:
-    void Calculate() const;
+    void Calculate() override;
 };

@@ -1,5 +1,6 @@
 """Drives the real Orvane.exe under Wine on the test display, as a user would: starts it in a
 folder of its own, moves and clicks the mouse, presses keys, takes screenshots, ends it."""
+import itertools
 import json
 import math
 import os
@@ -15,6 +16,7 @@ ROOT = pathlib.Path(__file__).resolve().parents[2]
 PROGRAM = ROOT / "build/windows/Orvane"
 CLI = ROOT / "build/native/orvane-cli"
 PROBE = ROOT / "build/windows/orvane-probe.exe"
+PANEL = (550, 50, 800, 550)  # the right part of the main window, where every page must lie
 PLOT = (0, 50, 500, 500)  # the plot area in client pixels: left, top, width, height
 
 
@@ -77,6 +79,14 @@ def near(image, at, colour, radius=2, tolerance=40):
                 if all(abs(p - c) <= tolerance for p, c in zip(pixel, colour)):
                     return True
     return False
+
+
+def inside(rect, area):
+    return area[0] <= rect[0] and area[1] <= rect[1] and rect[2] <= area[2] and rect[3] <= area[3]
+
+
+def overlap(a, b):
+    return a[0] < b[2] and b[0] < a[2] and a[1] < b[3] and b[1] < a[3]
 
 
 def centre(rect):
@@ -292,6 +302,16 @@ class Page:
     def selected(self, control_id):
         """The item of a list view selected now, or -1."""
         return self.control(control_id)["selected"]
+
+    def check_layout(self):
+        """The page lies over the right part of the main window, where every page must lie, and
+        its visible controls lie inside it without overlapping one another."""
+        assert inside(self.rect, PANEL), self.rect
+        shown = [c for c in self.controls if c["visible"]]
+        for c in shown:
+            assert inside(c["rect"], self.rect), c
+        for a, b in itertools.combinations(shown, 2):
+            assert not overlap(a["rect"], b["rect"]), (a, b)
 
     def title(self):
         return self.controls[0]["text"]
