@@ -1,5 +1,6 @@
 #include "expr/AngleReduction.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -16,6 +17,7 @@ constexpr double kHalfPi3 = 0x1.3198a2e000000p-69;
 constexpr double kHalfPi3Rest = 0x1.b839a252049c1p-104;
 constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
 constexpr double kHalfPi = 0x1.921fb54442d18p+0;
+constexpr double kHalfPiRest = 0x1.1a62633145c07p-54;
 constexpr double kQuarterPi = 0x1.921fb54442d18p-1;
 constexpr double kMediumLimit = 0x1.921fb54442d18p+19; // 2^19 quarter turns
 
@@ -55,8 +57,10 @@ int Exponent(double v) {
 // Up to 2^19 quarter turns: n = the nearest whole number of quarter turns, and pi/2 taken in one
 // to three pieces, as many as the cancellation needs.
 ReducedAngle ReduceMedium(double t) {
-    const auto quarterTurns = static_cast<std::int64_t>(t * kTwoOverPi + 0.5); // t > 0: rounds
-    const double n = static_cast<double>(quarterTurns);
+    // Adding 1.5 * 2^52 rounds to a whole number, which then stands in the low bits.
+    constexpr double kRounder = 0x1.8p52;
+    const double shifted = t * kTwoOverPi + kRounder;
+    const double n = shifted - kRounder;
     const int exponent = Exponent(t);
     double r = t - n * kHalfPi1;
     double w = n * kHalfPi1Rest;
@@ -75,7 +79,30 @@ ReducedAngle ReduceMedium(double t) {
             y = r - w;
         }
     }
-    return {static_cast<int>(quarterTurns & 3), y};
+    std::uint64_t quarterTurns;
+    std::memcpy(&quarterTurns, &shifted, sizeof quarterTurns);
+    return {static_cast<int>(quarterTurns & 3), y, (r - y) - w};
+}
+
+// A rounded value with the exact error of its rounding.
+struct Sum {
+    double value;
+    double error;
+};
+
+// a b exactly, as the rounded product and its error, by Dekker's splitting of each factor into
+// halves whose products need no rounding.
+Sum ExactProduct(double a, double b) {
+    constexpr double kSplit = 0x1p27 + 1;
+    const double aSplit = kSplit * a;
+    const double aHigh = aSplit - (aSplit - a);
+    const double aLow = a - aHigh;
+    const double bSplit = kSplit * b;
+    const double bHigh = bSplit - (bSplit - b);
+    const double bLow = b - bHigh;
+    const double product = a * b;
+    const double error = ((aHigh * bHigh - product) + aHigh * bLow + aLow * bHigh) + aLow * bLow;
+    return {product, error};
 }
 
 // Any larger angle: t = m 2^k with m a 53-bit integer, and t 2/pi taken modulo 4 from the 192
@@ -119,10 +146,21 @@ ReducedAngle ReduceLarge(double t) {
         if (lower == 0)
             ++upper;
     }
-    const double fraction =
-        std::ldexp(static_cast<double>(upper), -64) + std::ldexp(static_cast<double>(lower), -128);
-    const double r = fraction * kHalfPi;
-    return {quadrant & 3, negative ? -r : r};
+    // Shifted up to its first bit, its top 53 bits and the next 53 are two exact doubles. upper
+    // is never 0: the double nearest to a multiple of pi/2 is still 2^-62 quarter turns from it.
+    const int shift = std::countl_zero(upper);
+    if (shift > 0) {
+        upper = (upper << shift) | (lower >> (64 - shift));
+        lower <<= shift;
+    }
+    const double high = std::ldexp(static_cast<double>(upper >> 11), -53 - shift);
+    const double low = std::ldexp(static_cast<double>(((upper & 0x7FF) << 42) | (lower >> 22)), -106 - shift);
+    // (high + low) (kHalfPi + kHalfPiRest), the product of the leading parts taken exactly.
+    const Sum product = ExactProduct(high, kHalfPi);
+    const double rest = product.error + (high * kHalfPiRest + low * kHalfPi);
+    const double r = product.value + rest;
+    const double tail = rest - (r - product.value);
+    return {quadrant & 3, negative ? -r : r, negative ? -tail : tail};
 }
 
 } // namespace
@@ -130,12 +168,13 @@ ReducedAngle ReduceLarge(double t) {
 ReducedAngle ReduceAngle(double v) {
     const double t = std::fabs(v);
     if (t <= kQuarterPi)
-        return {0, v};
+        return {0, v, 0.0};
     ReducedAngle reduced = t < kMediumLimit ? ReduceMedium(t) : ReduceLarge(t);
     if (v < 0) {
         // -v is -r in the opposite quadrant.
         reduced.quadrant = (4 - reduced.quadrant) & 3;
         reduced.r = -reduced.r;
+        reduced.tail = -reduced.tail;
     }
     return reduced;
 }

@@ -1,6 +1,6 @@
 #include "expr/BuiltinFunctions.h"
 
-#include "expr/AngleReduction.h"
+#include "expr/Trigonometry.h"
 
 #include <cmath>
 #include <cstring>
@@ -12,53 +12,22 @@ const char* const kNames[kBuiltinCount] = {
     "ARCTG",  "ARCCTG", "arcsec", "arccsc", "lg",  "ln",  "EXP",    "abs",
 };
 
-double Sine(const ReducedAngle& a) {
-    switch (a.quadrant) {
-    case 0:
-        return std::sin(a.r);
-    case 1:
-        return std::cos(a.r);
-    case 2:
-        return -std::sin(a.r);
-    default:
-        return -std::cos(a.r);
-    }
-}
-
-double Cosine(const ReducedAngle& a) {
-    switch (a.quadrant) {
-    case 0:
-        return std::cos(a.r);
-    case 1:
-        return -std::sin(a.r);
-    case 2:
-        return -std::cos(a.r);
-    default:
-        return std::sin(a.r);
-    }
-}
-
-// tan has the period pi: an odd quadrant is -1/tan r.
-double Tangent(const ReducedAngle& a) {
-    return a.quadrant % 2 == 0 ? std::tan(a.r) : -1.0 / std::tan(a.r);
-}
-
 // The value of a built-in, or NaN outside its domain.
 double Value(int index, double v) {
     constexpr double kNaN = NAN;
     switch (index) {
     case 0:
-        return Sine(ReduceAngle(v));
+        return Sine(v);
     case 1:
-        return Cosine(ReduceAngle(v));
+        return Cosine(v);
     case 2:
-        return Tangent(ReduceAngle(v));
+        return Tangent(v);
     case 3:
-        return 1.0 / Tangent(ReduceAngle(v));
+        return Cotangent(v);
     case 4:
-        return 1.0 / Cosine(ReduceAngle(v));
+        return 1.0 / Cosine(v);
     case 5:
-        return 1.0 / Sine(ReduceAngle(v));
+        return 1.0 / Sine(v);
     case 6: return std::fabs(v) > 1.0 ? kNaN : std::asin(v);
     case 7: return std::fabs(v) > 1.0 ? kNaN : std::acos(v);
     case 8: return std::atan(v);
