@@ -137,9 +137,10 @@ ExpressionEvaluator::Step ExpressionEvaluator::ReplaceConstants(char* work) {
         return Step::Continue;
     for (std::size_t i = 0; i < m_constants->ConstantCount(); ++i) {
         const std::string_view name = m_constants->ConstantName(i);
-        char pattern[kWorkTextSize] = {'$'};
+        char pattern[kWorkTextSize];
         if (name.size() + 2 > sizeof pattern)
             continue; // a pattern longer than any text is found nowhere
+        pattern[0] = '$';
         std::memcpy(pattern + 1, name.data(), name.size());
         pattern[name.size() + 1] = '\0';
         if (std::strstr(work, pattern) == nullptr)
