@@ -1,5 +1,6 @@
 """Drives the real Orvane.exe under Wine on the test display, as a user would: starts it in a
 folder of its own, moves and clicks the mouse, presses keys, takes screenshots, ends it."""
+import contextlib
 import itertools
 import json
 import math
@@ -114,6 +115,19 @@ def mean_colour(image, box):
     return [s / count for s in sums]
 
 
+@contextlib.contextmanager
+def held_hot_key(name):
+    """Holds one of the program's hot keys, as another program would, for the time of the block."""
+    holder = subprocess.Popen(["wine", str(PROBE), "hold", name], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                              stderr=subprocess.DEVNULL, text=True)
+    try:
+        assert holder.stdout.readline().strip() == "held"
+        yield
+    finally:
+        holder.stdin.close()
+        holder.wait(timeout=30)
+
+
 class Orvane:
     """One run of the program in its own folder, which holds Default.wsp and what it saves."""
 
@@ -128,6 +142,7 @@ class Orvane:
             write_workspace(self.folder / "Default.wsp", workspace)
         self.process = None
         self.window = None
+        self.start_box = None
 
     def start(self, timeout=40, box=None):
         """Starts the program and waits for its first frame; with `box`, a message box of that
@@ -148,6 +163,7 @@ class Orvane:
                 assert time.monotonic() < deadline, f"no box {box}"
                 time.sleep(0.2)
             time.sleep(0.5)
+            self.start_box = self.box_texts(box)
             xdotool("windowfocus", "--sync", self.windows_named(f"^{box}$")[0], check=False)
             xdotool("key", "Return")
         # The first frames draw the plot and the control strip.
@@ -200,12 +216,20 @@ class Orvane:
         xdotool("key", name)
         time.sleep(0.3)
 
-    def probe(self):
+    def probe(self, *args):
         """The side-panel pages with their controls and the graph list's rows, as the test helper
-        reads them from the running program."""
-        result = subprocess.run(["wine", str(PROBE)], capture_output=True, text=True, timeout=60)
+        reads them from the running program; with arguments, what the helper answers to them."""
+        result = subprocess.run(["wine", str(PROBE), *args], capture_output=True, text=True, timeout=60)
         assert result.returncode == 0, result.stdout + result.stderr
         return json.loads(result.stdout)
+
+    def box_texts(self, title):
+        """The texts of the message box with that title."""
+        return self.probe("box", title)["texts"]
+
+    def free_hot_keys(self):
+        """For each of the program's hot keys, whether another program could take it now."""
+        return self.probe("hot-keys")
 
     def rows(self):
         return self.probe()["rows"]

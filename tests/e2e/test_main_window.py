@@ -5,7 +5,7 @@ import time
 
 import pytest
 
-from orvane import mean_colour, near, project, read_workspace
+from orvane import held_hot_key, mean_colour, near, project, read_workspace
 
 MAGENTA = (255, 0, 255)
 CYAN = (0, 255, 255)
@@ -162,3 +162,30 @@ def test_a_damaged_workspace_keeps_its_bytes(orvane):
     assert run.quit() == 0
     assert run.folder.joinpath("Default.wsp").read_bytes() == damaged
     assert len(read_workspace(run.folder / "Default-1.wsp")["functions"]) == 1
+
+
+def test_hot_keys_are_given_up_before_a_box_at_exit(orvane):
+    # A box on the way out runs a message loop: F2 or F5 must not reach a window being torn down.
+    run = orvane(GRAPHS).start()
+    assert not any(run.free_hot_keys().values())
+    workspace = run.folder / "Default.wsp"
+    workspace.unlink()
+    workspace.joinpath("inside").mkdir(parents=True)  # the exit save cannot replace a folder
+    run.click(765, 25)
+    deadline = time.monotonic() + 20
+    while not run.windows_named("^错误$"):
+        assert time.monotonic() < deadline, "no box for the failed save"
+        time.sleep(0.2)
+    assert all(run.free_hot_keys().values())
+    assert run.box_texts("错误")[0].startswith("工作区文件保存失败！")
+    run.answer("^错误$")
+    assert run.process.wait(timeout=20) == 0
+
+
+def test_a_hot_key_another_program_holds_is_named_at_start(orvane):
+    with held_hot_key("F5"):
+        run = orvane(GRAPHS).start(box="提示")
+        assert run.start_box == ["热键 F5 已被其他程序占用，请改用菜单和按钮。"]
+        # The other keys are the program's.
+        assert run.free_hot_keys() == {"F2": False, "F5": False, "F6": False, "F7": False, "F8": False}
+        assert run.quit() == 0

@@ -2,8 +2,12 @@
 // sees of the program's Win32 windows and prints it as JSON, since edit texts and list rows cannot
 // be read reliably from screenshots. It only sends window messages that read.
 //
-//     orvane-probe       every side-panel page with its controls (a list view's items too), and the
-//                        graph list's rows
+//     orvane-probe                every side-panel page with its controls (a list view's items
+//                                 too), and the graph list's rows
+//     orvane-probe box TITLE      the texts of the message box with that title
+//     orvane-probe hot-keys       which of the program's hot keys another program could take now
+//     orvane-probe hold KEY       takes a hot key (F2, F5 to F8) as another program would, prints
+//                                 "held" and keeps it until a line or the end of its input
 //
 // Rectangles are in the main window's client coordinates: left, top, right, bottom.
 #include <windows.h>
@@ -11,6 +15,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -149,16 +154,23 @@ std::string Rows(HWND list) {
             SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote)));
         std::wstring text(length, L'\0');
         ReadProcessMemory(process, remote + sizeof(LVITEMW), text.data(), length * sizeof(wchar_t), nullptr);
-        json += (row > 0 ? ", " : "") + Quoted(text);
+        json += row > 0 ? ", " : "";
+        json += Quoted(text);
     }
     VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     CloseHandle(process);
     return json + "]";
 }
 
-} // namespace
+// The hot keys Orvane registers, by the names the user sees.
+struct HotKey {
+    const wchar_t* name;
+    UINT key;
+};
+constexpr HotKey kHotKeys[] = {
+    {L"F2", VK_F2}, {L"F5", VK_F5}, {L"F6", VK_F6}, {L"F7", VK_F7}, {L"F8", VK_F8}};
 
-int main() {
+int PrintPages() {
     const HWND main = FindWindowW(L"GLWMain", L"Orvane");
     if (main == nullptr) {
         std::fputs("{\"error\": \"no Orvane window\"}\n", stdout);
@@ -167,12 +179,85 @@ int main() {
     Search search = {main, {}};
     EnumWindows(CollectPage, reinterpret_cast<LPARAM>(&search));
     std::string json = "{\"pages\": [";
-    for (std::size_t i = 0; i < search.found.size(); ++i)
-        json += (i > 0 ? ", " : "") + Page(search.found[i], main);
+    for (std::size_t i = 0; i < search.found.size(); ++i) {
+        json += i > 0 ? ", " : "";
+        json += Page(search.found[i], main);
+    }
     const HWND list = GetDlgItem(main, 100);
-    json += "], \"rows\": " + (list != nullptr ? Rows(list) : std::string("null"));
+    json += "], \"rows\": ";
+    json += list != nullptr ? Rows(list) : std::string("null");
     json += ", \"selection\": " +
             std::to_string(list != nullptr ? SendMessageW(list, LVM_GETSELECTIONMARK, 0, 0) : -1);
     std::fputs((json + "}\n").c_str(), stdout);
     return 0;
+}
+
+int PrintBox(const wchar_t* title) {
+    const HWND box = FindWindowW(L"#32770", title);
+    if (box == nullptr) {
+        std::fputs("{\"error\": \"no such box\"}\n", stdout);
+        return 1;
+    }
+    std::vector<HWND> children;
+    EnumChildWindows(box, CollectChild, reinterpret_cast<LPARAM>(&children));
+    std::string json = "{\"texts\": [";
+    bool first = true;
+    for (const HWND child : children) {
+        if (ClassName(child) != L"Static" || WindowText(child).empty())
+            continue;
+        json += first ? "" : ", ";
+        json += Quoted(WindowText(child));
+        first = false;
+    }
+    std::fputs((json + "]}\n").c_str(), stdout);
+    return 0;
+}
+
+// Hot keys are one per key for the whole desktop: one this helper can register, no other program
+// holds.
+int PrintFreeHotKeys() {
+    std::string json = "{";
+    for (int i = 0; i < static_cast<int>(std::size(kHotKeys)); ++i) {
+        const bool free = RegisterHotKey(nullptr, i + 1, 0, kHotKeys[i].key) != 0;
+        if (free)
+            UnregisterHotKey(nullptr, i + 1);
+        json += std::string(i > 0 ? ", " : "") + Quoted(kHotKeys[i].name) + ": " + (free ? "true" : "false");
+    }
+    std::fputs((json + "}\n").c_str(), stdout);
+    return 0;
+}
+
+int HoldHotKey(const wchar_t* name) {
+    for (const HotKey& hotKey : kHotKeys) {
+        if (std::wcscmp(hotKey.name, name) != 0)
+            continue;
+        if (!RegisterHotKey(nullptr, 1, 0, hotKey.key)) {
+            std::fputs("taken\n", stdout);
+            return 1;
+        }
+        std::fputs("held\n", stdout);
+        std::fflush(stdout);
+        char line[16];
+        std::fgets(line, sizeof line, stdin);
+        UnregisterHotKey(nullptr, 1);
+        return 0;
+    }
+    std::fputs("unknown key\n", stdout);
+    return 2;
+}
+
+} // namespace
+
+// Wide arguments: the box titles are Chinese, whatever the code page of the Wine prefix.
+int wmain(int argc, wchar_t** argv) {
+    if (argc == 1)
+        return PrintPages();
+    if (argc == 3 && std::wcscmp(argv[1], L"box") == 0)
+        return PrintBox(argv[2]);
+    if (argc == 2 && std::wcscmp(argv[1], L"hot-keys") == 0)
+        return PrintFreeHotKeys();
+    if (argc == 3 && std::wcscmp(argv[1], L"hold") == 0)
+        return HoldHotKey(argv[2]);
+    std::fputs("usage: orvane-probe [box TITLE | hot-keys | hold KEY]\n", stderr);
+    return 2;
 }
