@@ -1,6 +1,8 @@
 """The main window as a user sees it: the plot, the control strip, the graph list, the labels,
 and what is kept in Default.wsp when the program ends."""
 import math
+import os
+import pathlib
 import time
 
 import pytest
@@ -189,3 +191,27 @@ def test_a_hot_key_another_program_holds_is_named_at_start(orvane):
         # The other keys are the program's.
         assert run.free_hot_keys() == {"F2": False, "F5": False, "F6": False, "F7": False, "F8": False}
         assert run.quit() == 0
+
+
+def test_a_minimised_window_sleeps(orvane):
+    # The view turns one degree a frame; minimised, no frame is drawn and the loop waits for
+    # messages instead of spinning.
+    run = orvane(with_view(speeds=[0, 1, 0], angles=[0, 0, 0])).start()
+
+    def turned():
+        return [label for label in run.probe()["labels"] if label.endswith(" / 1.00")]
+
+    def processor_seconds():
+        fields = pathlib.Path(f"/proc/{run.process.pid}/stat").read_text().rsplit(")", 1)[1].split()
+        return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+    run.probe("minimise")
+    time.sleep(1)
+    frozen, used = turned(), processor_seconds()
+    assert frozen
+    time.sleep(3)
+    assert turned() == frozen
+    assert processor_seconds() - used < 0.3  # a spinning loop takes about 3 s
+    run.probe("restore")
+    time.sleep(1)
+    assert turned() != frozen

@@ -1,6 +1,7 @@
 // A test helper of the end-to-end tests, run under Wine beside Orvane.exe: it reads what a user
 // sees of the program's Win32 windows and prints it as JSON, since edit texts and list rows cannot
-// be read reliably from screenshots. It only sends window messages that read.
+// be read reliably from screenshots. Besides the commands that say so, it only sends window
+// messages that read.
 //
 //     orvane-probe                every side-panel page with its controls (a list view's items
 //                                 too), and the graph list's rows
@@ -8,6 +9,8 @@
 //     orvane-probe hot-keys       which of the program's hot keys another program could take now
 //     orvane-probe hold KEY       takes a hot key (F2, F5 to F8) as another program would, prints
 //                                 "held" and keeps it until a line or the end of its input
+//     orvane-probe minimise       minimises the program's window, as its title bar button would;
+//     orvane-probe restore        restores it (the test display has no window manager to do it)
 //
 // Rectangles are in the main window's client coordinates: left, top, right, bottom.
 #include <windows.h>
@@ -170,6 +173,23 @@ struct HotKey {
 constexpr HotKey kHotKeys[] = {
     {L"F2", VK_F2}, {L"F5", VK_F5}, {L"F6", VK_F6}, {L"F7", VK_F7}, {L"F8", VK_F8}};
 
+// The texts of the main window's own labels (the status lines under the plot, the help line),
+// in the order of the windows.
+std::string Labels(HWND main) {
+    std::vector<HWND> children;
+    EnumChildWindows(main, CollectChild, reinterpret_cast<LPARAM>(&children));
+    std::string json = "[";
+    bool first = true;
+    for (const HWND child : children) {
+        if (GetParent(child) != main || ClassName(child) != L"Static")
+            continue;
+        json += first ? "" : ", ";
+        json += Quoted(WindowText(child));
+        first = false;
+    }
+    return json + "]";
+}
+
 int PrintPages() {
     const HWND main = FindWindowW(L"GLWMain", L"Orvane");
     if (main == nullptr) {
@@ -184,7 +204,8 @@ int PrintPages() {
         json += Page(search.found[i], main);
     }
     const HWND list = GetDlgItem(main, 100);
-    json += "], \"rows\": ";
+    json += "], \"labels\": " + Labels(main);
+    json += ", \"rows\": ";
     json += list != nullptr ? Rows(list) : std::string("null");
     json += ", \"selection\": " +
             std::to_string(list != nullptr ? SendMessageW(list, LVM_GETSELECTIONMARK, 0, 0) : -1);
@@ -246,6 +267,17 @@ int HoldHotKey(const wchar_t* name) {
     return 2;
 }
 
+int SendSystemCommand(WPARAM command) {
+    const HWND main = FindWindowW(L"GLWMain", L"Orvane");
+    if (main == nullptr) {
+        std::fputs("{\"error\": \"no Orvane window\"}\n", stdout);
+        return 1;
+    }
+    SendMessageW(main, WM_SYSCOMMAND, command, 0);
+    std::fputs("{}\n", stdout);
+    return 0;
+}
+
 } // namespace
 
 // Wide arguments: the box titles are Chinese, whatever the code page of the Wine prefix.
@@ -258,6 +290,8 @@ int wmain(int argc, wchar_t** argv) {
         return PrintFreeHotKeys();
     if (argc == 3 && std::wcscmp(argv[1], L"hold") == 0)
         return HoldHotKey(argv[2]);
-    std::fputs("usage: orvane-probe [box TITLE | hot-keys | hold KEY]\n", stderr);
+    if (argc == 2 && (std::wcscmp(argv[1], L"minimise") == 0 || std::wcscmp(argv[1], L"restore") == 0))
+        return SendSystemCommand(std::wcscmp(argv[1], L"minimise") == 0 ? SC_MINIMIZE : SC_RESTORE);
+    std::fputs("usage: orvane-probe [box TITLE | hot-keys | hold KEY | minimise | restore]\n", stderr);
     return 2;
 }
