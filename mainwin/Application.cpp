@@ -175,7 +175,6 @@ void Application::UnregisterHotKeys() {
 }
 
 LRESULT Application::OnDestroy() {
-    UnregisterHotKeys(); // already done when the tear-down began with OnKill
     m_graphList.Destroy();
     m_labels.Destroy();
     SaveWorkspaceOrSay();
@@ -311,31 +310,31 @@ void Application::OnControlColumnClick(int button, int x, int y) {
     case kToolsButton:
         // The expression page evaluates with the store's constants and functions.
         m_request.second = &m_store;
-        m_toolsPage.OpenPage(IDD_TOOLS_PAGE, m_hWnd, reinterpret_cast<LPARAM>(&m_request));
+        OpenRequestPage(m_toolsPage, IDD_TOOLS_PAGE);
         break;
     case kOtherMenuButton:
         PopUpMenu(kOtherMenu, x, y);
         break;
     case kCoordinatesButton:
         m_request.second = &m_store.plot.view;
-        OpenSettingsPage(m_coordinatePage, IDD_COORDINATE_PAGE);
+        OpenRequestPage(m_coordinatePage, IDD_COORDINATE_PAGE);
         break;
     case kRotationButton:
         m_request.data = &m_store.plot.view;
-        OpenSettingsPage(m_rotationPage, IDD_ROTATION_PAGE);
+        OpenRequestPage(m_rotationPage, IDD_ROTATION_PAGE);
         break;
     case kPositionButton:
         m_request.data = &m_store.plot.view;
-        OpenSettingsPage(m_positionPage, IDD_POSITION_PAGE);
+        OpenRequestPage(m_positionPage, IDD_POSITION_PAGE);
         break;
     case kConstantsButton:
         m_request.second = &m_store;
-        OpenSettingsPage(m_constantsPage, IDD_CONSTANTS_PAGE);
+        OpenRequestPage(m_constantsPage, IDD_CONSTANTS_PAGE);
         break;
     }
 }
 
-void Application::OpenSettingsPage(PanelPage& page, int templateId) {
+void Application::OpenRequestPage(PanelPage& page, int templateId) {
     page.OpenPage(templateId, m_hWnd, reinterpret_cast<LPARAM>(&m_request));
 }
 

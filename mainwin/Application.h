@@ -74,8 +74,8 @@ private:
     // Removes or hides the graph of the selected row, if a row is selected.
     void RemoveSelectedGraph();
     void ToggleSelectedGraph();
-    // Opens a settings page with the request, its fields filled by the caller.
-    void OpenSettingsPage(PanelPage& page, int templateId);
+    // Opens a page of the control column with the request, its fields filled by the caller.
+    void OpenRequestPage(PanelPage& page, int templateId);
 
     ControlColumn m_controlColumn;
     PositionButton m_positionIcon;

@@ -21,10 +21,7 @@ ConstantsPage::ConstantsPage() {
 
 INT_PTR ConstantsPage::OnInitDialog(LPARAM parameter) {
     m_table = &static_cast<GraphStore*>(reinterpret_cast<PageRequest*>(parameter)->second)->constants;
-    m_list.Attach(m_hWnd, IDC_CONSTANT_LIST);
-    m_list.SetBkColor(m_editBackgroundColour);
-    m_list.SetTextBkColor(m_editBackgroundColour);
-    m_list.SetTextColor(m_textColour);
+    AttachList(m_list, IDC_CONSTANT_LIST);
     SendDlgItemMessageW(m_hWnd, IDC_CONSTANT_NAME, EM_LIMITTEXT, kNameLimit, 0);
     SendDlgItemMessageW(m_hWnd, IDC_CONSTANT_VALUE, EM_LIMITTEXT, kValueLimit, 0);
     RefreshConstantList();

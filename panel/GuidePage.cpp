@@ -14,10 +14,7 @@ GuidePage::GuidePage() {
 }
 
 INT_PTR GuidePage::OnInitDialog(LPARAM parameter) {
-    m_topics.Attach(m_hWnd, IDC_TOPIC_LIST);
-    m_topics.SetBkColor(m_editBackgroundColour);
-    m_topics.SetTextBkColor(m_editBackgroundColour);
-    m_topics.SetTextColor(m_textColour);
+    AttachList(m_topics, IDC_TOPIC_LIST);
     for (int index = 0; index < kTopicCount; ++index)
         m_topics.InsertItem(LVIF_TEXT, index, 0, 0, 0, LoadTopic(index).title.c_str(), 0, 0);
     return PanelPage::OnInitDialog(parameter);

@@ -107,6 +107,13 @@ void PanelPage::SetItemText(int controlId, const wchar_t* text) const {
     SetDlgItemTextW(m_hWnd, controlId, text);
 }
 
+void PanelPage::AttachList(ListView& list, int controlId) const {
+    list.Attach(m_hWnd, controlId);
+    list.SetBkColor(m_editBackgroundColour);
+    list.SetTextBkColor(m_editBackgroundColour);
+    list.SetTextColor(m_textColour);
+}
+
 void PanelPage::WriteForm(const PageForm& form) const {
     for (const auto& [id, text] : form.Texts())
         SetItemText(id, GbkToWide(text).c_str());

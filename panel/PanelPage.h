@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panel/GdiObject.h"
+#include "panel/ListView.h"
 #include "panel/RecordFields.h"
 #include "panel/WindowBase.h"
 
@@ -54,7 +55,7 @@ protected:
     virtual INT_PTR OnLButtonDown(int flags, int x, int y);
     virtual INT_PTR OnEraseBkgnd(HDC dc);
     virtual INT_PTR OnClose(INT_PTR result);
-    // Pages that override it call it too: the title it sets is how OpenPage finds the page shown.
+    // Pages that override it call it too: it sets the title that tells a page from other windows.
     virtual INT_PTR OnInitDialog(LPARAM parameter);
 
     // Whether the page is still shown in the opening that `opening` was taken from: a modal
@@ -72,6 +73,8 @@ protected:
     PageForm ReadForm(const RecordFields<Record>& fields) const;
 
     void SetItemText(int controlId, const wchar_t* text) const;
+    // Binds a list view of the template and colours it as the page's boxes.
+    void AttachList(ListView& list, int controlId) const;
     // A box's whole text, in GBK.
     std::string BoxText(int controlId) const;
 

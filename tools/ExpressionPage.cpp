@@ -1,6 +1,5 @@
 #include "tools/ExpressionPage.h"
 
-#include "glui/Palette.h"
 #include "mainwin/PageRequest.h"
 #include "model/GraphStore.h"
 #include "panel/GbkText.h"
@@ -35,10 +34,7 @@ ExpressionPage::ExpressionPage() : m_results(IDC_CALCULATION_RESULT) {}
 INT_PTR ExpressionPage::OnInitDialog(LPARAM parameter) {
     const auto* store = static_cast<const GraphStore*>(reinterpret_cast<PageRequest*>(parameter)->second);
     m_evaluator.Bind(&store->constants, &store->functions);
-    m_results.Attach(m_hWnd, IDC_CALCULATION_RESULT);
-    m_results.SetBkColor(kPanelBoxBackground);
-    m_results.SetTextBkColor(kPanelBoxBackground);
-    m_results.SetTextColor(kPanelText);
+    AttachList(m_results, IDC_CALCULATION_RESULT);
     // One column as wide as the list: the items are whole lines of text.
     RECT client;
     ::GetClientRect(m_results.Window(), &client);
