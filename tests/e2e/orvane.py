@@ -131,6 +131,10 @@ def held_hot_key(name):
 class Orvane:
     """One run of the program in its own folder, which holds Default.wsp and what it saves."""
 
+    # The exit button ends the program on the press, so Wine never sees the release and keeps the
+    # left button down for the next run, which would take its first mouse moves for a drag.
+    left_button_left_down = False
+
     def __init__(self, folder, workspace=None, images=True):
         self.folder = pathlib.Path(folder)
         self.folder.mkdir(parents=True, exist_ok=True)
@@ -168,6 +172,9 @@ class Orvane:
             xdotool("key", "Return")
         # The first frames draw the plot and the control strip.
         self.wait_for(lambda shot: shot.getpixel((525, 560)) != (0, 0, 0), "the first frame")
+        if Orvane.left_button_left_down:
+            self.click(150, 25)  # on the title box, where a click does nothing
+            Orvane.left_button_left_down = False
         return self
 
     def wait_for(self, condition, what, timeout=20):
@@ -285,6 +292,7 @@ class Orvane:
     def close(self, timeout=20):
         """Clicks the exit button of the top strip; the program saves Default.wsp as it ends."""
         self.click(765, 25)
+        Orvane.left_button_left_down = True
         self.process.wait(timeout=timeout)
         return self.process.returncode
 
