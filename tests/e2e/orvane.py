@@ -197,8 +197,6 @@ class Orvane:
         self.move(*path[0])
         for button in buttons:
             xdotool("mousedown", button)
-        # The program must see the buttons down before the pointer moves on, even under load.
-        time.sleep(0.2)
         for x, y in path[1:]:
             xdotool("mousemove", x, y)
             time.sleep(0.05)

@@ -173,29 +173,33 @@ struct HotKey {
 constexpr HotKey kHotKeys[] = {
     {L"F2", VK_F2}, {L"F5", VK_F5}, {L"F6", VK_F6}, {L"F7", VK_F7}, {L"F8", VK_F8}};
 
-// The texts of the main window's own labels (the status lines under the plot, the help line),
-// in the order of the windows.
-std::string Labels(HWND main) {
+// The texts of a window's own static controls that show one, in the order of the windows: a
+// message box's lines, or the main window's labels (the status lines under the plot, the help line).
+std::string StaticTexts(HWND parent) {
     std::vector<HWND> children;
-    EnumChildWindows(main, CollectChild, reinterpret_cast<LPARAM>(&children));
+    EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&children));
     std::string json = "[";
-    bool first = true;
     for (const HWND child : children) {
-        if (GetParent(child) != main || ClassName(child) != L"Static")
+        if (GetParent(child) != parent || ClassName(child) != L"Static" || WindowText(child).empty())
             continue;
-        json += first ? "" : ", ";
+        json += json.size() > 1 ? ", " : "";
         json += Quoted(WindowText(child));
-        first = false;
     }
     return json + "]";
 }
 
-int PrintPages() {
+// The main window, or nullptr after saying that there is none.
+HWND MainWindow() {
     const HWND main = FindWindowW(L"GLWMain", L"Orvane");
-    if (main == nullptr) {
+    if (main == nullptr)
         std::fputs("{\"error\": \"no Orvane window\"}\n", stdout);
+    return main;
+}
+
+int PrintPages() {
+    const HWND main = MainWindow();
+    if (main == nullptr)
         return 1;
-    }
     Search search = {main, {}};
     EnumWindows(CollectPage, reinterpret_cast<LPARAM>(&search));
     std::string json = "{\"pages\": [";
@@ -204,7 +208,7 @@ int PrintPages() {
         json += Page(search.found[i], main);
     }
     const HWND list = GetDlgItem(main, 100);
-    json += "], \"labels\": " + Labels(main);
+    json += "], \"labels\": " + StaticTexts(main);
     json += ", \"rows\": ";
     json += list != nullptr ? Rows(list) : std::string("null");
     json += ", \"selection\": " +
@@ -219,18 +223,7 @@ int PrintBox(const wchar_t* title) {
         std::fputs("{\"error\": \"no such box\"}\n", stdout);
         return 1;
     }
-    std::vector<HWND> children;
-    EnumChildWindows(box, CollectChild, reinterpret_cast<LPARAM>(&children));
-    std::string json = "{\"texts\": [";
-    bool first = true;
-    for (const HWND child : children) {
-        if (ClassName(child) != L"Static" || WindowText(child).empty())
-            continue;
-        json += first ? "" : ", ";
-        json += Quoted(WindowText(child));
-        first = false;
-    }
-    std::fputs((json + "]}\n").c_str(), stdout);
+    std::fputs(("{\"texts\": " + StaticTexts(box) + "}\n").c_str(), stdout);
     return 0;
 }
 
@@ -268,11 +261,9 @@ int HoldHotKey(const wchar_t* name) {
 }
 
 int SendSystemCommand(WPARAM command) {
-    const HWND main = FindWindowW(L"GLWMain", L"Orvane");
-    if (main == nullptr) {
-        std::fputs("{\"error\": \"no Orvane window\"}\n", stdout);
+    const HWND main = MainWindow();
+    if (main == nullptr)
         return 1;
-    }
     SendMessageW(main, WM_SYSCOMMAND, command, 0);
     std::fputs("{}\n", stdout);
     return 0;
