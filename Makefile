@@ -5,7 +5,7 @@ SHELL := /bin/bash
 .NOTPARALLEL:
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build build-native build-windows build-fuzz test test-native test-windows test-cli \
+.PHONY: all deps build build-native build-windows build-fuzz test test-floors test-native test-windows test-cli \
         test-e2e test-fuzz run bench dist clean
 
 all: build
@@ -28,8 +28,11 @@ build-fuzz:
 	cmake --build --preset fuzz
 
 test: deps build build-fuzz
-	$(MAKE) test-native test-windows test-cli test-e2e test-fuzz
+	$(MAKE) test-floors test-native test-windows test-cli test-e2e test-fuzz
 	@echo "All tests passed."
+
+test-floors:
+	scripts/check-floors
 
 test-native:
 	ctest --preset native

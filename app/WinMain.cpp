@@ -1,5 +1,5 @@
-#include "app/SplashPage.h"
 #include "mainwin/Application.h"
+#include "panel/SplashPage.h"
 #include "res/resource.h"
 
 #include <windows.h>

@@ -1,10 +1,10 @@
 #include "glui/DibLoader.h"
 
 #include "glui/DibFile.h"
-#include "panel/GbkText.h"
-#include "panel/GdiObject.h"
-#include "panel/GdiSelection.h"
-#include "panel/ShowMessageBox.h"
+#include "win/GbkText.h"
+#include "win/GdiObject.h"
+#include "win/GdiSelection.h"
+#include "win/ShowMessageBox.h"
 
 #include <cstdio>
 #include <memory>

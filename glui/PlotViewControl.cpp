@@ -1,6 +1,6 @@
 #include "glui/PlotViewControl.h"
 
-#include "mainwin/PageRequest.h"
+#include "model/PageRequest.h"
 #include "model/PlotView.h"
 
 #include <GL/gl.h>

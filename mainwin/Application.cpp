@@ -7,8 +7,8 @@
 #include "mainwin/PlotRebuild.h"
 #include "mainwin/StatusTexts.h"
 #include "mainwin/ViewDrag.h"
-#include "panel/ShowMessageBox.h"
 #include "res/resource.h"
+#include "win/ShowMessageBox.h"
 
 #include <GL/gl.h>
 
@@ -196,6 +196,12 @@ LRESULT Application::OnActivate(int state, int minimised, LPARAM lParam) {
     }
     SetFocus(m_listHadFocus ? m_graphList.Window() : m_hWnd);
     return GlWindow::OnActivate(state, minimised, lParam);
+}
+
+bool Application::PreTranslateMessage(MSG& message) {
+    // The page shown gets the dialog keys, Tab and Shift+Tab above all, as a form does.
+    const HWND page = PanelPage::ShownPageWindow();
+    return page != nullptr && IsDialogMessageW(page, &message);
 }
 
 LRESULT Application::OnCtlColor(HDC dc, HWND control, int kind) {

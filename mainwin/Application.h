@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/GlWindow.h"
 #include "glui/ControlColumn.h"
 #include "glui/CoordSystemButton.h"
 #include "glui/GuideExitButtons.h"
@@ -11,17 +10,18 @@
 #include "glui/RotationButton.h"
 #include "glui/TitleBox.h"
 #include "mainwin/GraphListPanel.h"
-#include "mainwin/PageRequest.h"
 #include "mainwin/StatusLabels.h"
 #include "model/GraphStore.h"
+#include "model/PageRequest.h"
 #include "panel/AboutPage.h"
 #include "panel/ConstantsPage.h"
 #include "panel/CoordinatePage.h"
 #include "panel/GuidePage.h"
 #include "panel/NewGraphPage.h"
-#include "tools/ToolsPage.h"
 #include "panel/PositionPage.h"
 #include "panel/RotationPage.h"
+#include "tools/ToolsPage.h"
+#include "win/GlWindow.h"
 
 // The main window: the OpenGL control strip and plot around the graph list and the value labels,
 // the document (the graph store, loaded at start-up and saved at exit) and the request block
@@ -53,6 +53,7 @@ protected:
     LRESULT OnNotify(NMHDR* header) override;
     LRESULT OnCommand(int id, int code, LPARAM lParam) override;
     LRESULT OnActivate(int state, int minimised, LPARAM lParam) override;
+    bool PreTranslateMessage(MSG& message) override;
     bool DrawScene() override;
     LRESULT OnCreate(HINSTANCE instance) override;
     bool InitGL() override;

@@ -1,13 +1,13 @@
 #include "mainwin/GraphListPanel.h"
 
-#include "glui/Palette.h"
 #include "glui/ScreenLayout.h"
+#include "win/Palette.h"
 
 #include "mainwin/GraphRows.h"
 #include "mainwin/RowHatching.h"
-#include "panel/GbkText.h"
-#include "panel/GdiSelection.h"
 #include "res/resource.h"
+#include "win/GbkText.h"
+#include "win/GdiSelection.h"
 
 #include <string>
 

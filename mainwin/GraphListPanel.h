@@ -1,7 +1,7 @@
 #pragma once
 
-#include "panel/GdiObject.h"
 #include "panel/ListView.h"
+#include "win/GdiObject.h"
 
 #include <windows.h>
 

@@ -2,8 +2,8 @@
 
 #include "glui/ScreenLayout.h"
 #include "mainwin/BmpFormat.h"
-#include "panel/GdiObject.h"
-#include "panel/ShowMessageBox.h"
+#include "win/GdiObject.h"
+#include "win/ShowMessageBox.h"
 
 #include <cstring>
 #include <new>
@@ -25,9 +25,11 @@ bool ReadPixels(HBITMAP bitmap, const BITMAPINFOHEADER& header, std::vector<std:
     BITMAPINFO info = {};
     info.bmiHeader = header;
     const HDC screen = GetDC(nullptr);
-    const HPALETTE previous = SelectPalette(screen, static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE)), FALSE);
+    const HPALETTE previous =
+        SelectPalette(screen, static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE)), FALSE);
     RealizePalette(screen);
-    const int lines = GetDIBits(screen, bitmap, 0, static_cast<UINT>(header.biHeight), pixels.data(), &info, DIB_RGB_COLORS);
+    const int lines = GetDIBits(screen, bitmap, 0, static_cast<UINT>(header.biHeight), pixels.data(), &info,
+                                DIB_RGB_COLORS);
     SelectPalette(screen, previous, FALSE);
     RealizePalette(screen);
     ReleaseDC(nullptr, screen);
@@ -79,7 +81,8 @@ PictureSaver::Written PictureSaver::WriteBitmap(HBITMAP bitmap, const wchar_t* f
 
     std::vector<std::uint8_t> pixels;
     try {
-        pixels.resize(static_cast<std::size_t>(BmpRowSize(info.biWidth)) * static_cast<std::size_t>(info.biHeight));
+        pixels.resize(static_cast<std::size_t>(BmpRowSize(info.biWidth)) *
+                      static_cast<std::size_t>(info.biHeight));
     } catch (const std::bad_alloc&) {
         return Written::kFailed;
     }

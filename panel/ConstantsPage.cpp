@@ -2,8 +2,8 @@
 
 #include "model/GraphStore.h"
 #include "panel/ConstantEntry.h"
-#include "panel/GbkText.h"
 #include "res/resource.h"
+#include "win/GbkText.h"
 
 namespace {
 

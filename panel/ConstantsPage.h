@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mainwin/PageRequest.h"
 #include "model/ConstantTable.h"
+#include "model/PageRequest.h"
 #include "panel/ListView.h"
 #include "panel/PanelPage.h"
 

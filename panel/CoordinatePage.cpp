@@ -1,8 +1,8 @@
 #include "panel/CoordinatePage.h"
 
 #include "panel/SettingsPageFields.h"
-#include "panel/ShowMessageBox.h"
 #include "res/resource.h"
+#include "win/ShowMessageBox.h"
 
 namespace {
 

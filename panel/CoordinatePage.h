@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwin/PageRequest.h"
+#include "model/PageRequest.h"
 #include "model/ViewState.h"
 #include "panel/PanelPage.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mainwin/PageRequest.h"
 #include "model/GraphStore.h"
+#include "model/PageRequest.h"
 #include "panel/ColorChooser.h"
 #include "panel/PanelPage.h"
 #include "res/resource.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwin/PageRequest.h"
+#include "model/PageRequest.h"
 #include "panel/FunctionPage.h"
 #include "panel/InequalityPage.h"
 #include "panel/ParametricPage.h"

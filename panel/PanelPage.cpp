@@ -1,11 +1,11 @@
 #include "panel/PanelPage.h"
 
-#include "app/WindowTable.h"
-#include "glui/Palette.h"
 #include "glui/ScreenLayout.h"
 #include "glui/Sound.h"
-#include "panel/GbkText.h"
 #include "panel/StaticTextKind.h"
+#include "win/GbkText.h"
+#include "win/Palette.h"
+#include "win/WindowTable.h"
 
 #include <string_view>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "panel/GdiObject.h"
 #include "panel/ListView.h"
 #include "panel/RecordFields.h"
 #include "panel/WindowBase.h"
+#include "win/GdiObject.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "panel/ViewStatePage.h"
 
-#include "mainwin/PageRequest.h"
+#include "model/PageRequest.h"
 #include "res/resource.h"
 
 ViewStatePage::ViewStatePage(const RecordFields<ViewState>& fields) : m_fields(fields) {

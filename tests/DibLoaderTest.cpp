@@ -1,6 +1,6 @@
 #include "glui/DibLoader.h"
 #include "glui/Texture.h"
-#include "panel/ShowMessageBox.h"
+#include "win/ShowMessageBox.h"
 
 #include "tests/BmpFiles.h"
 #include "tests/GlTestContext.h"

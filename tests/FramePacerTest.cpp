@@ -1,4 +1,4 @@
-#include "app/FramePacer.h"
+#include "win/FramePacer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "panel/GbkText.h"
+#include "win/GbkText.h"
 
 #include <gtest/gtest.h>
 

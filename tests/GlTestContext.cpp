@@ -1,7 +1,7 @@
 #include "tests/GlTestContext.h"
 
-#include "panel/ShowMessageBox.h"
 #include "glui/ScreenLayout.h"
+#include "win/ShowMessageBox.h"
 
 #include <GL/gl.h>
 

@@ -2,7 +2,7 @@
 
 // The drawing tests' OpenGL context and the read-back of what was drawn.
 
-#include "app/GlWindow.h"
+#include "win/GlWindow.h"
 
 #include <gtest/gtest.h>
 

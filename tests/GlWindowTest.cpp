@@ -1,6 +1,6 @@
-#include "app/GlWindow.h"
+#include "win/GlWindow.h"
 
-#include "panel/ShowMessageBox.h"
+#include "win/ShowMessageBox.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "mainwin/PictureSaver.h"
 
-#include "panel/GdiObject.h"
+#include "win/GdiObject.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "model/PlotView.h"
 
-#include "mainwin/PageRequest.h"
+#include "model/PageRequest.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,9 @@ namespace {
 
 using Triple = std::vector<double>;
 
-Triple Of(const double* values) { return {values[0], values[1], values[2]}; }
+Triple Of(const double* values) {
+    return {values[0], values[1], values[2]};
+}
 
 TEST(PlotView, StartsRightHandedAtTheFirstPresets) {
     const PlotView plot;
@@ -20,13 +22,15 @@ TEST(PlotView, StartsRightHandedAtTheFirstPresets) {
     EXPECT_EQ(Of(plot.view.position), (Triple{0, -2.5, 0}));
     EXPECT_EQ(Of(plot.view.angles), (Triple{0, 0, 0}));
     EXPECT_EQ(Of(plot.view.speeds), (Triple{0, 5, 0}));
-    EXPECT_EQ(std::vector<double>(plot.view.ranges, plot.view.ranges + 6), (std::vector<double>{-10, 10, -10, 10, -10, 10}));
+    EXPECT_EQ(std::vector<double>(plot.view.ranges, plot.view.ranges + 6),
+              (std::vector<double>{-10, 10, -10, 10, -10, 10}));
     EXPECT_TRUE(plot.Records().empty());
 }
 
 TEST(PlotView, PresetsCycle) {
     PlotView plot;
-    for (const Triple& position : {Triple{0, 0, 0}, Triple{-2.5, -2.5, 0}, Triple{0, -2.5, 0}, Triple{0, 0, 0}}) {
+    for (const Triple& position :
+         {Triple{0, 0, 0}, Triple{-2.5, -2.5, 0}, Triple{0, -2.5, 0}, Triple{0, 0, 0}}) {
         plot.NextPositionPreset();
         EXPECT_EQ(Of(plot.view.position), position);
     }
@@ -122,8 +126,9 @@ TEST(PlotView, StateBlockIsPositionRotationRangesMode) {
     std::memcpy(block + 72, ranges, 48);
     std::memcpy(block + 120, &mode, 4);
     plot.ReadState(block);
-    EXPECT_EQ((std::tuple{plot.view.position[2], plot.view.angles[2], plot.view.speeds[0], plot.view.ranges[5]}),
-              (std::tuple{3.0, 6.0, 7.0, 3.0}));
+    EXPECT_EQ(
+        (std::tuple{plot.view.position[2], plot.view.angles[2], plot.view.speeds[0], plot.view.ranges[5]}),
+        (std::tuple{3.0, 6.0, 7.0, 3.0}));
     EXPECT_EQ(plot.view.mode, kLeftHanded);
     std::uint8_t written[PlotView::kStateSize];
     plot.WriteState(written);

@@ -1,4 +1,4 @@
-#include "app/WindowTable.h"
+#include "win/WindowTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "tools/ExpressionPage.h"
 
-#include "mainwin/PageRequest.h"
 #include "model/GraphStore.h"
-#include "panel/GbkText.h"
+#include "model/PageRequest.h"
 #include "res/resource.h"
 #include "tools/ExpressionItem.h"
+#include "win/GbkText.h"
 
 #include <string>
 

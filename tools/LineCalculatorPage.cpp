@@ -1,9 +1,9 @@
 #include "tools/LineCalculatorPage.h"
 
-#include "panel/GbkText.h"
-#include "panel/ShowMessageBox.h"
 #include "res/resource.h"
 #include "tools/LineCalculation.h"
+#include "win/GbkText.h"
+#include "win/ShowMessageBox.h"
 
 namespace {
 

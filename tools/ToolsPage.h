@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwin/PageRequest.h"
+#include "model/PageRequest.h"
 #include "tools/ExpressionPage.h"
 #include "tools/LineCalculatorPage.h"
 #include "tools/VectorCalculatorPage.h"

@@ -1,8 +1,8 @@
 #include "tools/VectorCalculatorPage.h"
 
-#include "panel/GbkText.h"
 #include "res/resource.h"
 #include "tools/VectorCalculation.h"
+#include "win/GbkText.h"
 
 namespace {
 

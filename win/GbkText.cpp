@@ -1,4 +1,4 @@
-#include "panel/GbkText.h"
+#include "win/GbkText.h"
 
 #include <windows.h>
 
@@ -21,7 +21,9 @@ std::wstring MultiByteToWide(std::string_view text, unsigned int codePage) {
     return wide;
 }
 
-std::wstring GbkToWide(std::string_view text) { return MultiByteToWide(text, kGbkCodePage); }
+std::wstring GbkToWide(std::string_view text) {
+    return MultiByteToWide(text, kGbkCodePage);
+}
 
 std::string WideToGbk(std::wstring_view text) {
     if (text.empty())

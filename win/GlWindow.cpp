@@ -1,11 +1,10 @@
-#include "app/GlWindow.h"
+#include "win/GlWindow.h"
 
-#include "app/WindowTable.h"
-#include "glui/Palette.h"
-#include "panel/GbkText.h"
-#include "panel/GdiObject.h"
-#include "panel/PanelPage.h"
-#include "panel/ShowMessageBox.h"
+#include "win/GbkText.h"
+#include "win/GdiObject.h"
+#include "win/Palette.h"
+#include "win/ShowMessageBox.h"
+#include "win/WindowTable.h"
 
 #include <mmsystem.h>
 #include <windowsx.h>
@@ -221,9 +220,7 @@ WPARAM GlWindow::RunMessageLoop() {
             lastWParam = message.wParam;
             if (message.message == WM_QUIT)
                 break;
-            // The page shown gets the dialog keys, Tab and Shift+Tab above all, as a form does.
-            const HWND page = PanelPage::ShownPageWindow();
-            if (page != nullptr && IsDialogMessageW(page, &message))
+            if (PreTranslateMessage(message))
                 continue;
             TranslateMessage(&message);
             DispatchMessageW(&message);
@@ -361,6 +358,10 @@ LRESULT GlWindow::OnKeyUp(int virtualKey) {
     if (virtualKey >= 0 && virtualKey < kKeyCount)
         m_keys[static_cast<std::size_t>(virtualKey)] = false;
     return 0;
+}
+
+bool GlWindow::PreTranslateMessage(MSG&) {
+    return false;
 }
 
 LRESULT CALLBACK GlWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,4 +1,4 @@
-#include "app/SplashPage.h"
+#include "panel/SplashPage.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FramePacer.h"
+#include "win/FramePacer.h"
 
 #include <windows.h>
 
@@ -51,6 +51,9 @@ protected:
     virtual LRESULT OnSize(int type, int width, int height);
     virtual LRESULT OnKeyDown(int virtualKey);
     virtual LRESULT OnKeyUp(int virtualKey);
+    // Sees every message the loop takes before it is dispatched, whichever of the thread's
+    // windows it is for; true when it was handled and must not be dispatched.
+    virtual bool PreTranslateMessage(MSG& message);
 
     static constexpr int kClassNameSize = 200;
     static constexpr int kKeyCount = 256;

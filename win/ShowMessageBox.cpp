@@ -1,4 +1,4 @@
-#include "panel/ShowMessageBox.h"
+#include "win/ShowMessageBox.h"
 
 #include <utility>
 
@@ -12,4 +12,6 @@ int ShowMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT
     return g_messageBox(owner, text, caption, type);
 }
 
-MessageBoxFunction ReplaceMessageBox(MessageBoxFunction function) { return std::exchange(g_messageBox, function); }
+MessageBoxFunction ReplaceMessageBox(MessageBoxFunction function) {
+    return std::exchange(g_messageBox, function);
+}
