@@ -7,22 +7,11 @@
 namespace {
 
 // The factors are single-precision and apply to the whole-pixel difference, as on every build.
-double Scaled(int pixels, float factor) { return static_cast<double>(static_cast<float>(pixels) * factor); }
+double Scaled(int pixels, float factor) {
+    return static_cast<double>(static_cast<float>(pixels) * factor);
+}
 
 } // namespace
-
-double WrapAngle(double degrees) {
-    if (!std::isfinite(degrees))
-        return degrees;
-    // A typed angle may be huge; whole turns go first so that the loops stay short.
-    if (std::fabs(degrees) > 1e6)
-        degrees = std::fmod(degrees, 360.0);
-    while (degrees >= 180.0)
-        degrees -= 360.0;
-    while (degrees < -180.0)
-        degrees += 360.0;
-    return degrees;
-}
 
 void DragView(ViewState& view, int buttons, int dx, int dy) {
     switch (buttons & (kLeftButton | kRightButton)) {

@@ -17,6 +17,3 @@ inline constexpr float kTurnPerPixel = 0.1f;
 // farther (down is farther), the right button stops any spin and turns the view about y (dx)
 // and x (dy), keeping both angles in [-180, 180).
 void DragView(ViewState& view, int buttons, int dx, int dy);
-
-// An angle brought into [-180, 180) by whole turns.
-double WrapAngle(double degrees);

@@ -27,9 +27,14 @@ void PlotView::NextPositionPreset() {
     double* position = view.position;
     position[0] = position[1] = position[2] = 0.0;
     switch (m_positionPreset % 3) {
-    case 0: position[1] = kPresetOffset; break;
-    case 1: break;
-    case 2: position[0] = position[1] = kPresetOffset; break;
+    case 0:
+        position[1] = kPresetOffset;
+        break;
+    case 1:
+        break;
+    case 2:
+        position[0] = position[1] = kPresetOffset;
+        break;
     }
     ++m_positionPreset;
 }
@@ -38,20 +43,24 @@ void PlotView::NextRotationPreset() {
     for (int axis = 0; axis < 3; ++axis)
         view.angles[axis] = view.speeds[axis] = 0.0;
     switch (m_rotationPreset % 4) {
-    case 0: view.speeds[1] = kPresetSpeed; break;
-    case 1: view.speeds[0] = kPresetSpeed; break;
-    case 2: view.speeds[2] = kPresetSpeed; break;
-    case 3: break;
+    case 0:
+        view.speeds[1] = kPresetSpeed;
+        break;
+    case 1:
+        view.speeds[0] = kPresetSpeed;
+        break;
+    case 2:
+        view.speeds[2] = kPresetSpeed;
+        break;
+    case 3:
+        break;
     }
     ++m_rotationPreset;
 }
 
 void PlotView::FrameStep() {
-    for (int axis = 0; axis < 3; ++axis) {
-        if (view.angles[axis] >= 180.0)
-            view.angles[axis] -= 360.0;
-        view.angles[axis] += view.speeds[axis];
-    }
+    for (int axis = 0; axis < 3; ++axis)
+        view.angles[axis] = WrapAngle(view.angles[axis]) + view.speeds[axis];
 }
 
 void PlotView::WriteState(std::uint8_t* out) const {
@@ -68,6 +77,7 @@ void PlotView::ReadState(const std::uint8_t* in) {
     std::memcpy(view.speeds, in + 48, 24);
     std::memcpy(view.ranges, in + 72, 48);
     std::memcpy(&view.mode, in + 120, 4);
+    MakeViewFinite(view);
 }
 
 void PlotView::ClearRecords() {

@@ -27,11 +27,12 @@ public:
     // Spin about y, about x, about z at 5 degrees per frame, then still; angles reset to 0.
     void NextRotationPreset();
 
-    // Once per frame, after the axes are drawn: advances every angle by its speed (an angle of
-    // 180 or more first loses 360).
+    // Once per frame, after the axes are drawn: brings every angle into [-180, 180) and then
+    // advances it by its speed, so 179 at 5 a frame becomes 184, then -171.
     void FrameStep();
 
-    // Writes or reads the kStateSize bytes of the view's block, little-endian.
+    // Writes or reads the kStateSize bytes of the view's block, little-endian. What is read is
+    // made finite: a file cannot make the view infinite.
     void WriteState(std::uint8_t* out) const;
     void ReadState(const std::uint8_t* in);
 

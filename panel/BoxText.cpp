@@ -14,3 +14,12 @@ bool ReadBoxNumber(std::string_view text, double& value) {
     value = read;
     return true;
 }
+
+void ReadNumberBox(std::string_view text, std::string_view shownText, double shown, double& value,
+                   NumberCheck check) {
+    double typed = 0.0;
+    if (text == shownText)
+        value = shown;
+    else if (ReadBoxNumber(text, typed) && check(typed))
+        value = typed;
+}

@@ -29,7 +29,8 @@ CoordinatePage::CoordinatePage() {
 
 INT_PTR CoordinatePage::OnInitDialog(LPARAM parameter) {
     m_request = reinterpret_cast<PageRequest*>(parameter);
-    ShowFields(CoordinatePageFields(), View());
+    m_shown = View();
+    ShowFields(CoordinatePageFields(), m_shown);
     return PanelPage::OnInitDialog(parameter);
 }
 
@@ -52,7 +53,7 @@ INT_PTR CoordinatePage::OnCommand(int id, int code, LPARAM lParam) {
 
 void CoordinatePage::Confirm() {
     const unsigned opening = Opening();
-    const int refused = StoreTypedAxisRanges(ReadForm(CoordinatePageFields()), View());
+    const int refused = StoreTypedAxisRanges(ReadForm(CoordinatePageFields()), m_shown, View());
     for (int i = 0; i < refused; ++i)
         ShowMessageBox(m_hWnd, kInvalidAxisText, L"错误", MB_OK | MB_ICONERROR);
     // The boxes run their own loops: the user may have opened another page meanwhile.

@@ -19,4 +19,5 @@ private:
     void Confirm();
 
     PageRequest* m_request = nullptr;
+    ViewState m_shown; // the view as the boxes were filled from it
 };

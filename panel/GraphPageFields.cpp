@@ -24,7 +24,7 @@ RecordField<ParametricGraph> ParametricExpressions() {
                 form.SetText(IDC_Y_EXPRESSION, std::string(parts.y));
                 form.SetText(IDC_Z_EXPRESSION, std::string(parts.z));
             },
-            [](const PageForm& form, ParametricGraph& record) {
+            [](const PageForm& form, const ParametricGraph&, ParametricGraph& record) {
                 SetFieldText(record.text,
                              JoinParametricText(form.Text(IDC_X_EXPRESSION), form.Text(IDC_Y_EXPRESSION),
                                                 form.Text(IDC_Z_EXPRESSION)));

@@ -63,11 +63,14 @@ protected:
     unsigned Opening() const { return m_openings; }
     bool IsOpenSince(unsigned opening) const;
 
-    // Shows a record in the page's controls through its field list, and reads it back.
+    // Shows a record in the page's controls through its field list, and reads it back into the
+    // record it was shown from, or into another one given the record as shown.
     template <typename Record>
     void ShowFields(const RecordFields<Record>& fields, const Record& record);
     template <typename Record>
     void ReadFields(const RecordFields<Record>& fields, Record& record) const;
+    template <typename Record>
+    void ReadFields(const RecordFields<Record>& fields, const Record& shown, Record& record) const;
     // What the controls of a field list hold, for a page that checks it before storing it.
     template <typename Record>
     PageForm ReadForm(const RecordFields<Record>& fields) const;
@@ -111,7 +114,12 @@ void PanelPage::ShowFields(const RecordFields<Record>& fields, const Record& rec
 
 template <typename Record>
 void PanelPage::ReadFields(const RecordFields<Record>& fields, Record& record) const {
-    ReadRecord(fields, ReadForm(fields), record);
+    ReadRecord(fields, ReadForm(fields), record, record);
+}
+
+template <typename Record>
+void PanelPage::ReadFields(const RecordFields<Record>& fields, const Record& shown, Record& record) const {
+    ReadRecord(fields, ReadForm(fields), shown, record);
 }
 
 template <typename Record>

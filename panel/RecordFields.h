@@ -12,7 +12,8 @@
 
 // One field of a record as a page shows it: the boxes and radio buttons that hold it, and how it
 // goes into them and comes back. A page lists its fields once; the same list shows a record and
-// reads it back, so the two can never disagree.
+// reads it back, so the two can never disagree. Reading gets the record as it was shown too: a
+// number box left as it was shown keeps that value exactly, not the six digits the box shows.
 template <typename Record>
 struct RecordField {
     struct Box {
@@ -22,7 +23,7 @@ struct RecordField {
     std::vector<Box> boxes;
     std::vector<int> radios;
     std::function<void(const Record&, PageForm&)> show;
-    std::function<void(const PageForm&, Record&)> read;
+    std::function<void(const PageForm& form, const Record& shown, Record& record)> read;
 };
 
 template <typename Record>
@@ -37,30 +38,36 @@ RecordField<Record> TextField(int id, int limit, char (Record::*field)[N]) {
             [=](const Record& record, PageForm& form) {
                 form.SetText(id, std::string(FieldText(record.*field)));
             },
-            [=](const PageForm& form, Record& record) {
+            [=](const PageForm& form, const Record&, Record& record) {
                 SetFieldText(record.*field, CutAtWholeCharacter(form.Text(id), N - 1));
             }};
 }
 
-// A number in one box, shown with "%g" and read whole; a number that is not finite leaves the
-// field as it was.
+// A number in one box, shown with "%g" and read back by ReadNumberBox: a box left as it was shown
+// keeps the value exactly.
 template <typename Record>
 RecordField<Record> NumberField(int id, int limit, double Record::*field) {
     return {{{id, limit}},
             {},
             [=](const Record& record, PageForm& form) { form.SetText(id, GeneralNumberText(record.*field)); },
-            [=](const PageForm& form, Record& record) { ReadBoxNumber(form.Text(id), record.*field); }};
+            [=](const PageForm& form, const Record& shown, Record& record) {
+                ReadNumberBox(form.Text(id), GeneralNumberText(shown.*field), shown.*field, record.*field);
+            }};
 }
 
-// A number in one element of an array field, shown by `format` and read whole like the above.
+// A number in one element of an array field, shown by `format` and read like the above; a typed
+// number that `check` refuses leaves the field as it was.
 template <typename Record, std::size_t N>
 RecordField<Record> NumberField(int id, int limit, double (Record::*array)[N], std::size_t index,
-                                std::string (*format)(double) = GeneralNumberText) {
-    return {
-        {{id, limit}},
-        {},
-        [=](const Record& record, PageForm& form) { form.SetText(id, format((record.*array)[index])); },
-        [=](const PageForm& form, Record& record) { ReadBoxNumber(form.Text(id), (record.*array)[index]); }};
+                                std::string (*format)(double) = GeneralNumberText,
+                                NumberCheck check = AnyNumber) {
+    return {{{id, limit}},
+            {},
+            [=](const Record& record, PageForm& form) { form.SetText(id, format((record.*array)[index])); },
+            [=](const PageForm& form, const Record& shown, Record& record) {
+                const double value = (shown.*array)[index];
+                ReadNumberBox(form.Text(id), format(value), value, (record.*array)[index], check);
+            }};
 }
 
 // An enumerated field chosen by radio buttons, the button's place in the list being its value. A
@@ -76,7 +83,7 @@ RecordField<Record> ChoiceField(std::initializer_list<int> ids, std::int32_t Rec
                 for (std::size_t value = 0; value < radios.size(); ++value)
                     form.SetChecked(radios[value], record.*field == static_cast<std::int32_t>(value));
             },
-            [=](const PageForm& form, Record& record) {
+            [=](const PageForm& form, const Record&, Record& record) {
                 for (std::size_t value = 0; value < radios.size(); ++value)
                     if (form.Checked(radios[value])) {
                         record.*field = static_cast<std::int32_t>(value);
@@ -95,9 +102,11 @@ PageForm ShowRecord(const RecordFields<Record>& fields, const Record& record) {
     return form;
 }
 
-// Reads the fields into record; whatever no field names (the colour, the hidden flag) stays.
+// Reads the fields into record, `shown` being the record as the form was filled from it (it may
+// be record itself); whatever no field names (the colour, the hidden flag) stays.
 template <typename Record>
-void ReadRecord(const RecordFields<Record>& fields, const PageForm& form, Record& record) {
+void ReadRecord(const RecordFields<Record>& fields, const PageForm& form, const Record& shown,
+                Record& record) {
     for (const RecordField<Record>& field : fields)
-        field.read(form, record);
+        field.read(form, shown, record);
 }

@@ -37,9 +37,10 @@ const RecordFields<ViewState>& RotationPageFields() {
         NumberField(IDC_ANGLE_X, kRotationLimit, &ViewState::angles, 0, TwoDecimals),
         NumberField(IDC_ANGLE_Y, kRotationLimit, &ViewState::angles, 1, TwoDecimals),
         NumberField(IDC_ANGLE_Z, kRotationLimit, &ViewState::angles, 2, TwoDecimals),
-        NumberField(IDC_SPEED_X, kRotationLimit, &ViewState::speeds, 0, TwoDecimals),
-        NumberField(IDC_SPEED_Y, kRotationLimit, &ViewState::speeds, 1, TwoDecimals),
-        NumberField(IDC_SPEED_Z, kRotationLimit, &ViewState::speeds, 2, TwoDecimals),
+        // A faster spin would turn by more than a whole turn a frame.
+        NumberField(IDC_SPEED_X, kRotationLimit, &ViewState::speeds, 0, TwoDecimals, IsValidSpeed),
+        NumberField(IDC_SPEED_Y, kRotationLimit, &ViewState::speeds, 1, TwoDecimals, IsValidSpeed),
+        NumberField(IDC_SPEED_Z, kRotationLimit, &ViewState::speeds, 2, TwoDecimals, IsValidSpeed),
     };
     return fields;
 }
@@ -53,12 +54,13 @@ const RecordFields<ViewState>& PositionPageFields() {
     return fields;
 }
 
-int StoreTypedAxisRanges(const PageForm& form, ViewState& view) {
+int StoreTypedAxisRanges(const PageForm& form, const ViewState& shown, ViewState& view) {
     double typed[6];
     for (std::size_t i = 0; i < 6; ++i) {
         // A box that holds no finite number leaves NaN, which no axis accepts.
         typed[i] = std::numeric_limits<double>::quiet_NaN();
-        ReadBoxNumber(form.Text(kRangeBoxes[i]), typed[i]);
+        ReadNumberBox(form.Text(kRangeBoxes[i]), GeneralNumberText(shown.ranges[i]), shown.ranges[i],
+                      typed[i]);
     }
     return StoreAxisRanges(typed, view.ranges);
 }

@@ -9,6 +9,8 @@ const RecordFields<ViewState>& CoordinatePageFields(); // the six axis ranges, "
 const RecordFields<ViewState>& RotationPageFields();   // angles then speeds, "%.2f"
 const RecordFields<ViewState>& PositionPageFields();   // the origin, "%g"
 
-// Stores the ranges typed on the coordinate page: each axis whose two boxes hold finite numbers,
-// the start below the end; any other axis keeps its range. Returns how many axes were refused.
-int StoreTypedAxisRanges(const PageForm& form, ViewState& view);
+// Stores the ranges typed on the coordinate page, `shown` being the view the boxes were filled
+// from (a box left as it was keeps its value exactly): each axis whose two boxes hold finite
+// numbers, the start below the end; any other axis keeps its range. Returns how many axes were
+// refused.
+int StoreTypedAxisRanges(const PageForm& form, const ViewState& shown, ViewState& view);

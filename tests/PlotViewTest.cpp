@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <limits>
 #include <tuple>
 #include <vector>
 
@@ -64,18 +67,38 @@ int Record(int code, const void* data, void* user) {
     return 0;
 }
 
-TEST(PlotView, FrameStepAdvancesTheAnglesByTheirSpeeds) {
+TEST(PlotView, FrameStepWrapsTheAnglesThenAdvancesThem) {
     PlotView plot;
-    plot.view.angles[0] = 179;
-    plot.view.speeds[0] = 5;
-    plot.view.angles[1] = -200; // below -180 is not wrapped here
-    plot.view.speeds[1] = -1;
-    plot.view.angles[2] = 180;
-    plot.view.speeds[2] = 0;
+    const double start[3] = {179, -200, 180};
+    const double speeds[3] = {5, -1, 0};
+    std::copy(start, start + 3, plot.view.angles);
+    std::copy(speeds, speeds + 3, plot.view.speeds);
     plot.FrameStep();
+    EXPECT_EQ(Of(plot.view.angles), (Triple{184, 159, -180}));
     plot.FrameStep();
-    EXPECT_EQ((std::vector<double>(plot.view.angles, plot.view.angles + 3)),
-              (std::vector<double>{-171, -202, -180}));
+    EXPECT_EQ(Of(plot.view.angles), (Triple{-171, 158, -180}));
+}
+
+// However fast or however far a view has turned, its angles stay bounded and go on turning.
+TEST(PlotView, AnglesStayWithinTwoTurnsAtAnyValidSpeed) {
+    const struct {
+        double angle, speed;
+    } cases[] = {{0, -1}, {0, 360}, {0, -360}, {1e300, 5}, {-1e300, -7}, {179.5, 359.5}, {-540, 0.125}};
+    for (const auto& c : cases) {
+        PlotView plot;
+        plot.view.angles[0] = c.angle;
+        plot.view.speeds[0] = c.speed;
+        double previous = plot.view.angles[0];
+        for (int frame = 0; frame < 1000; ++frame) {
+            plot.FrameStep();
+            const double angle = plot.view.angles[0];
+            ASSERT_GE(angle, -540.0) << c.angle << " at " << c.speed;
+            ASSERT_LT(angle, 540.0) << c.angle << " at " << c.speed;
+            // One frame turns by the speed, whole turns aside.
+            ASSERT_NEAR(std::remainder(angle - previous - c.speed, 360.0), 0.0, 1e-9) << c.angle;
+            previous = angle;
+        }
+    }
 }
 
 TEST(PageRequest, ReportViewSendsRotationRangesAndPosition) {
@@ -133,6 +156,25 @@ TEST(PlotView, StateBlockIsPositionRotationRangesMode) {
     std::uint8_t written[PlotView::kStateSize];
     plot.WriteState(written);
     EXPECT_EQ(std::memcmp(block, written, sizeof block), 0);
+}
+
+// A file whose view holds an infinite angle, say, still shows the axes when it is loaded.
+TEST(PlotView, ReadStateMakesTheViewFinite) {
+    PlotView plot;
+    const double infinity = std::numeric_limits<double>::infinity();
+    const double position[3] = {1, std::nan(""), 3};
+    const double rotation[6] = {infinity, 5, 6, 7, 361, 9};
+    const double ranges[6] = {-1, 1, -infinity, 2, -3, 3};
+    std::uint8_t block[PlotView::kStateSize] = {};
+    std::memcpy(block, position, 24);
+    std::memcpy(block + 24, rotation, 48);
+    std::memcpy(block + 72, ranges, 48);
+    plot.ReadState(block);
+    EXPECT_EQ(Of(plot.view.position), (Triple{1, 0, 3}));
+    EXPECT_EQ(Of(plot.view.angles), (Triple{0, 5, 6}));
+    EXPECT_EQ(Of(plot.view.speeds), (Triple{7, 0, 9}));
+    EXPECT_EQ(std::vector<double>(plot.view.ranges, plot.view.ranges + 6),
+              (std::vector<double>{-1, 1, -10, 10, -3, 3}));
 }
 
 } // namespace

@@ -113,17 +113,18 @@ FunctionGraph Function(const char* name, const char* text, double lower, double 
 }
 
 TEST(FunctionPageFields, ShowARecordAndReadItBackUnchanged) {
-    const FunctionGraph stored = Function("FB", std::string(205, 'x').c_str(), -3.5, 1e6, kFormX);
+    // Numbers of more than six digits come back whole from boxes left as they were shown.
+    const FunctionGraph stored = Function("FB", std::string(205, 'x').c_str(), -3.14159265, 1234567, kFormX);
     const PageForm form = ShowRecord(FunctionPageFields(), stored);
     EXPECT_EQ(form.Text(IDC_GRAPH_NAME), "FB");
     EXPECT_EQ(form.Text(IDC_EXPRESSION).size(), 205u);
-    EXPECT_EQ(form.Text(IDC_DOMAIN_START), "-3.5");
-    EXPECT_EQ(form.Text(IDC_DOMAIN_END), "1e+06");
+    EXPECT_EQ(form.Text(IDC_DOMAIN_START), "-3.14159");
+    EXPECT_EQ(form.Text(IDC_DOMAIN_END), "1.23457e+06");
     EXPECT_FALSE(form.Checked(IDC_FORM_Y));
     EXPECT_TRUE(form.Checked(IDC_FORM_X));
 
     FunctionGraph read{};
-    ReadRecord(FunctionPageFields(), form, read);
+    ReadRecord(FunctionPageFields(), form, stored, read);
     read.colour = stored.colour;
     read.hidden = stored.hidden;
     EXPECT_EQ(std::memcmp(&read, &stored, sizeof read), 0);
@@ -147,7 +148,7 @@ TEST(FunctionPageFields, ReadTypedTextsIntoTheFieldsBounds) {
         form.SetText(IDC_DOMAIN_START, c.lower);
         form.SetText(IDC_DOMAIN_END, c.upper);
         FunctionGraph record = Function("FA", "x", -10, 10, kFormY);
-        ReadRecord(FunctionPageFields(), form, record);
+        ReadRecord(FunctionPageFields(), form, record, record);
         EXPECT_EQ(FieldText(record.name), c.storedName);
         EXPECT_EQ(record.name[kNameSize - 1], '\0');
         EXPECT_EQ(record.lower, c.storedLower) << c.lower;
@@ -178,13 +179,13 @@ TEST(ChoiceFields, MapValuesToRadioButtonsAndNeverStoreOneOutOfRange) {
             EXPECT_EQ(form.Checked(precisionIds[i]), i == c.shownChecked) << c.stored;
         for (int i = 0; i < 3; ++i)
             form.SetChecked(precisionIds[i], i == c.userChecks);
-        ReadRecord(InequalityPageFields(), form, group);
+        ReadRecord(InequalityPageFields(), form, group, group);
         EXPECT_EQ(group.precision, c.read) << c.stored;
     }
     FunctionGraph function = Function("FA", "x", -1, 1, 7);
     PageForm form = ShowRecord(FunctionPageFields(), function);
     EXPECT_FALSE(form.Checked(IDC_FORM_Y) || form.Checked(IDC_FORM_X));
-    ReadRecord(FunctionPageFields(), form, function);
+    ReadRecord(FunctionPageFields(), form, function, function);
     EXPECT_EQ(function.form, kFormY); // the form the list and the plot took it for
 }
 
@@ -206,7 +207,7 @@ TEST(ParametricPageFields, SplitTheTextIntoThreeBoxesAndJoinThemBack) {
         EXPECT_EQ(form.Text(IDC_X_EXPRESSION), c.x);
         EXPECT_EQ(form.Text(IDC_Y_EXPRESSION), c.y);
         EXPECT_EQ(form.Text(IDC_Z_EXPRESSION), c.z);
-        ReadRecord(ParametricPageFields(), form, record);
+        ReadRecord(ParametricPageFields(), form, record, record);
         EXPECT_EQ(FieldText(record.text), c.confirmed) << c.stored;
     }
 }

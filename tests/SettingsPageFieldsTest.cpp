@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <map>
@@ -70,35 +71,54 @@ TEST(SettingsPageFields, LimitTheTypingButNotTheReading) {
             EXPECT_EQ(field.boxes[0].limit, 10);
 }
 
-// Confirming stores what the boxes show, decimals and all; a box that holds no finite number
-// keeps the value the view has.
+// Confirming stores what the boxes show, decimals and all; a box that holds no finite number, or a
+// speed of more than a whole turn a frame, keeps the value the view has.
 TEST(SettingsPageFields, ReadTheBoxesIntoTheView) {
     ViewState view = View();
     ReadRecord(RotationPageFields(),
                Form({{IDC_ANGLE_X, "12.75"},
                      {IDC_ANGLE_Y, "-0.5"},
                      {IDC_ANGLE_Z, "inf"},
-                     {IDC_SPEED_X, "0"},
-                     {IDC_SPEED_Y, "2.5"},
+                     {IDC_SPEED_X, "-360"},
+                     {IDC_SPEED_Y, "9e307"},
                      {IDC_SPEED_Z, "abc"}}),
-               view);
-    const double rotation[6] = {12.75, -0.5, 0.004, 0, 2.5, 0};
+               view, view);
+    const double rotation[6] = {12.75, -0.5, 0.004, -360, 2.5, 0};
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(view.angles[i], rotation[i]) << "angle " << i;
         EXPECT_EQ(view.speeds[i], rotation[3 + i]) << "speed " << i;
     }
+    ReadRecord(RotationPageFields(), Form({{IDC_SPEED_X, "360.01"}, {IDC_SPEED_Y, "-361"}}), view, view);
+    EXPECT_EQ(view.speeds[0], -360);
+    EXPECT_EQ(view.speeds[1], 2.5);
 
     ReadRecord(PositionPageFields(),
-               Form({{IDC_ORIGIN_X, "1"}, {IDC_ORIGIN_Y, "-12345.678"}, {IDC_ORIGIN_Z, "1e999"}}), view);
+               Form({{IDC_ORIGIN_X, "1"}, {IDC_ORIGIN_Y, "-12345.678"}, {IDC_ORIGIN_Z, "1e999"}}), view,
+               view);
     EXPECT_EQ(view.position[0], 1);
     EXPECT_EQ(view.position[1], -12345.678);
     EXPECT_EQ(view.position[2], -1234567.8);
+}
 
-    // Unchanged, the page gives back the value as shown: six significant digits.
+// A box left as it was shown gives back the value it was filled from, not its six digits, even
+// when the view turned on meanwhile; a box typed into takes what was typed.
+TEST(SettingsPageFields, KeepTheValuesOfUntouchedBoxesExactly) {
     ViewState shown = View();
-    ReadRecord(PositionPageFields(), ShowRecord(PositionPageFields(), shown), shown);
-    EXPECT_EQ(shown.position[2], -1234570);
-    EXPECT_EQ(shown.angles[1], -171.25);
+    shown.speeds[0] = 0.125;
+    ViewState live = shown;
+    live.angles[1] += 5; // the page stays open while the view turns
+    live.angles[2] += 5;
+    ReadRecord(RotationPageFields(), ShowRecord(RotationPageFields(), shown), shown, live);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(live.angles[i], shown.angles[i]) << "angle " << i;
+        EXPECT_EQ(live.speeds[i], shown.speeds[i]) << "speed " << i;
+    }
+
+    PageForm typed = ShowRecord(PositionPageFields(), shown);
+    typed.SetText(IDC_ORIGIN_X, "2");
+    ReadRecord(PositionPageFields(), typed, shown, live);
+    EXPECT_EQ(live.position[0], 2);
+    EXPECT_EQ(live.position[2], -1234567.8);
 }
 
 TEST(StoreTypedAxisRanges, StoresTheValidAxesAndCountsTheOthers) {
@@ -135,10 +155,23 @@ TEST(StoreTypedAxisRanges, StoresTheValidAxesAndCountsTheOthers) {
     };
     for (const auto& c : cases) {
         ViewState view;
-        EXPECT_EQ(StoreTypedAxisRanges(Form(c.typed), view), c.refused);
+        EXPECT_EQ(StoreTypedAxisRanges(Form(c.typed), view, view), c.refused);
         for (int i = 0; i < 6; ++i)
             EXPECT_EQ(view.ranges[i], c.ranges[i]) << "refusing " << c.refused << ", value " << i;
     }
+}
+
+TEST(StoreTypedAxisRanges, KeepsTheRangesOfUntouchedBoxesExactly) {
+    ViewState shown;
+    const double ranges[6] = {-3.14159265, 1234567, -0.000123456789, 10, -10, 10};
+    std::copy(ranges, ranges + 6, shown.ranges);
+    PageForm form = ShowRecord(CoordinatePageFields(), shown);
+    form.SetText(IDC_Z_RANGE_END, "20");
+    ViewState view;
+    EXPECT_EQ(StoreTypedAxisRanges(form, shown, view), 0);
+    const double stored[6] = {-3.14159265, 1234567, -0.000123456789, 10, -10, 20};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(view.ranges[i], stored[i]) << i;
 }
 
 TEST(IsCoordinateMode, AcceptsTheThreeSystemsOnly) {

@@ -22,7 +22,7 @@ const RecordFields<TypedExpression>& InputFields() {
         {{{IDC_EXPRESSION_INPUT, kInputLimit}},
          {},
          [](const TypedExpression& input, PageForm& form) { form.SetText(IDC_EXPRESSION_INPUT, input.text); },
-         [](const PageForm& form, TypedExpression& input) { input.text = form.Text(IDC_EXPRESSION_INPUT); }},
+         [](const PageForm& form, const TypedExpression&, TypedExpression& input) { input.text = form.Text(IDC_EXPRESSION_INPUT); }},
     };
     return fields;
 }
