@@ -10,6 +10,8 @@
 #include "res/resource.h"
 #include "win/ShowMessageBox.h"
 
+#include <windowsx.h>
+
 #include <GL/gl.h>
 
 #include <iterator>
@@ -199,6 +201,19 @@ LRESULT Application::OnActivate(int state, int minimised, LPARAM lParam) {
 }
 
 bool Application::PreTranslateMessage(MSG& message) {
+    // The wheel turns for the window with the keyboard; over the graph list it scrolls the list.
+    if (message.message == WM_MOUSEWHEEL && message.hwnd != m_graphList.Window() &&
+        WindowFromPoint(POINT{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)}) ==
+            m_graphList.Window()) {
+        SendMessageW(m_graphList.Window(), WM_MOUSEWHEEL, message.wParam, message.lParam);
+        return true;
+    }
+    // Wine: a list that selects one row at a time ignores Ctrl on a click, where Windows lets
+    // Ctrl+click clear the selected row; the list does it the same way on both.
+    if (message.message == WM_LBUTTONDOWN && message.hwnd == m_graphList.Window() &&
+        (message.wParam & MK_CONTROL) != 0 &&
+        m_graphList.ControlClick(GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)))
+        return true;
     // The page shown gets the dialog keys, Tab and Shift+Tab above all, as a form does.
     const HWND page = PanelPage::ShownPageWindow();
     return page != nullptr && IsDialogMessageW(page, &message);

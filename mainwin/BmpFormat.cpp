@@ -12,7 +12,9 @@ void Put(std::uint8_t* at, Value value) {
 
 } // namespace
 
-std::uint32_t BmpRowSize(std::int32_t width) { return ((static_cast<std::uint32_t>(width) * 24 + 31) / 32) * 4; }
+std::uint32_t BmpRowSize(std::int32_t width) {
+    return ((static_cast<std::uint32_t>(width) * 24 + 31) / 32) * 4;
+}
 
 std::array<std::uint8_t, kBmpHeadersSize> BmpHeaders(std::int32_t width, std::int32_t height) {
     const std::uint32_t imageSize = BmpRowSize(width) * static_cast<std::uint32_t>(height);
@@ -31,8 +33,11 @@ std::array<std::uint8_t, kBmpHeadersSize> BmpHeaders(std::int32_t width, std::in
     return headers;
 }
 
-std::string PictureFileName(int hour, int minute, int second) {
-    char name[32];
-    std::snprintf(name, sizeof name, "%.2d_%.2d_%.2d.bmp", hour, minute, second);
+std::string PictureFileName(int hour, int minute, int second, int number) {
+    char name[48];
+    if (number <= 1)
+        std::snprintf(name, sizeof name, "%.2d_%.2d_%.2d.bmp", hour, minute, second);
+    else
+        std::snprintf(name, sizeof name, "%.2d_%.2d_%.2d-%d.bmp", hour, minute, second, number);
     return name;
 }

@@ -14,5 +14,6 @@ std::uint32_t BmpRowSize(std::int32_t width);
 // The 14-byte file header followed by the 40-byte information header of a width x height picture.
 std::array<std::uint8_t, kBmpHeadersSize> BmpHeaders(std::int32_t width, std::int32_t height);
 
-// The name of a picture saved at that time of day: "09_05_07.bmp".
-std::string PictureFileName(int hour, int minute, int second);
+// The name of a picture saved at that time of day: "09_05_07.bmp" for the first, and for further
+// pictures of the same second, which must not replace it, "09_05_07-2.bmp", "09_05_07-3.bmp"...
+std::string PictureFileName(int hour, int minute, int second, int number = 1);

@@ -32,9 +32,11 @@ GraphListPanel::~GraphListPanel() {
 void GraphListPanel::Create(HINSTANCE instance, HWND parent) {
     m_icons = ImageList_LoadImageW(instance, MAKEINTRESOURCEW(IDB_LIST_ICONS), kIconSize, 0, kListIconMask,
                                    IMAGE_BITMAP, 0);
+    // One row at a time is selected, since every command acts on one graph; rows that do not fit
+    // scroll.
     m_list.CreateList(IDC_GRAPH_LIST,
                       WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHAREIMAGELISTS | LVS_OWNERDRAWFIXED |
-                          LVS_NOSCROLL | LVS_NOCOLUMNHEADER,
+                          LVS_SINGLESEL | LVS_NOCOLUMNHEADER,
                       kGraphListRect.left, kGraphListRect.top, kListWidth,
                       kGraphListRect.bottom - kGraphListRect.top, parent);
     m_list.SetImageList(m_icons, LVSIL_SMALL);
@@ -58,10 +60,29 @@ void GraphListPanel::Fill(const GraphStore& store) {
         m_list.SetItemText(row, 0, GbkToWide(GraphRowText(store, row)).c_str());
         m_list.SetItemImage(row, GraphRowKindOf(store, row));
     }
+    // The vertical scroll bar comes and goes with the rows; the column always fills the width
+    // left beside it, so that no horizontal bar appears.
+    RECT client;
+    ::GetClientRect(m_list.Window(), &client);
+    m_list.SetColumnWidth(0, client.right);
+    if (const int selected = SelectedRow(); selected >= 0)
+        m_list.EnsureVisible(selected);
 }
 
 int GraphListPanel::SelectedRow() const {
-    return m_list.GetSelectionMark();
+    return m_list.GetSelectedItem();
+}
+
+bool GraphListPanel::ControlClick(int x, int y) const {
+    LVHITTESTINFO hit = {};
+    hit.pt = {x, y};
+    const int row = static_cast<int>(m_list.SendMessage(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (row < 0 || row != SelectedRow())
+        return false;
+    LVITEMW state = {};
+    state.stateMask = LVIS_SELECTED;
+    m_list.SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+    return true;
 }
 
 void GraphListPanel::DrawRow(const DRAWITEMSTRUCT& item, const GraphStore& store) const {
@@ -81,7 +102,7 @@ void GraphListPanel::DrawRow(const DRAWITEMSTRUCT& item, const GraphStore& store
     {
         const GdiSelection pen(dc, m_separatorPen.Get());
         MoveToEx(dc, 0, r.bottom - 1, nullptr);
-        LineTo(dc, kListWidth, r.bottom - 1);
+        LineTo(dc, r.right, r.bottom - 1);
     }
 
     // Dark text on the light rows, white on the selection, with the row showing through.

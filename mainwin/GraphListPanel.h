@@ -29,8 +29,11 @@ public:
     // Draws one row; the colour comes from the row's record in the store.
     void DrawRow(const DRAWITEMSTRUCT& item, const GraphStore& store) const;
 
-    // The selection mark: the row the commands act on, or -1.
+    // The row selected now, which the commands act on, or -1.
     int SelectedRow() const;
+    // A Ctrl+click at a point of the list: on the selected row it clears the selection and
+    // returns true; elsewhere it returns false and the list selects as for any click.
+    bool ControlClick(int x, int y) const;
     HWND Window() const { return m_list.Window(); }
 
 private:

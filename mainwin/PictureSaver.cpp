@@ -71,7 +71,21 @@ HBITMAP PictureSaver::CaptureScreen(RECT rect) {
     return bitmap;
 }
 
-PictureSaver::Written PictureSaver::WriteBitmap(HBITMAP bitmap, const wchar_t* fileName) {
+HANDLE PictureSaver::CreatePictureFile(const std::filesystem::path& folder, const SYSTEMTIME& time,
+                                       std::filesystem::path& path) {
+    for (int number = 1;; ++number) {
+        path = folder / PictureFileName(time.wHour, time.wMinute, time.wSecond, number);
+        const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+        if (file != INVALID_HANDLE_VALUE)
+            return file;
+        // Whatever holds the name, a picture or a folder, stays; any other failure ends the search.
+        if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+            return INVALID_HANDLE_VALUE;
+    }
+}
+
+bool PictureSaver::WriteBitmap(HBITMAP bitmap, HANDLE file) {
     BITMAP dimensions = {};
     GetObjectW(bitmap, sizeof dimensions, &dimensions);
     const auto headers = BmpHeaders(dimensions.bmWidth, dimensions.bmHeight);
@@ -84,23 +98,11 @@ PictureSaver::Written PictureSaver::WriteBitmap(HBITMAP bitmap, const wchar_t* f
         pixels.resize(static_cast<std::size_t>(BmpRowSize(info.biWidth)) *
                       static_cast<std::size_t>(info.biHeight));
     } catch (const std::bad_alloc&) {
-        return Written::kFailed;
+        return false;
     }
-    if (!ReadPixels(bitmap, info, pixels))
-        return Written::kFailed;
-
-    const HANDLE file = CreateFileW(fileName, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return Written::kNotCreated;
-    const bool written = WriteAll(file, headers.data(), static_cast<DWORD>(headers.size())) &&
-                         WriteAll(file, pixels.data(), static_cast<DWORD>(pixels.size()));
-    const bool closed = CloseHandle(file) != 0;
-    if (!written || !closed) {
-        DeleteFileW(fileName);
-        return Written::kFailed;
-    }
-    return Written::kDone;
+    return ReadPixels(bitmap, info, pixels) &&
+           WriteAll(file, headers.data(), static_cast<DWORD>(headers.size())) &&
+           WriteAll(file, pixels.data(), static_cast<DWORD>(pixels.size()));
 }
 
 void PictureSaver::SavePlotArea(HWND mainWindow) {
@@ -117,16 +119,17 @@ void PictureSaver::SavePlotArea(HWND mainWindow) {
     }
     SYSTEMTIME now;
     GetLocalTime(&now);
-    const std::string name = PictureFileName(now.wHour, now.wMinute, now.wSecond);
-    const std::wstring wideName(name.begin(), name.end());
-    switch (WriteBitmap(bitmap.Get(), wideName.c_str())) {
-    case Written::kDone:
-        ShowMessageBox(mainWindow, (wideName + kSavedSuffix).c_str(), L"OK", MB_OK | MB_ICONINFORMATION);
-        break;
-    case Written::kFailed:
+    std::filesystem::path path;
+    const HANDLE file = CreatePictureFile(L".", now, path);
+    if (file == INVALID_HANDLE_VALUE)
+        return; // the folder takes no file: nothing is said
+    const bool written = WriteBitmap(bitmap.Get(), file);
+    const bool closed = CloseHandle(file) != 0;
+    if (!written || !closed) {
+        DeleteFileW(path.c_str());
         ShowMessageBox(GetActiveWindow(), kSaveFailedText, L"错误", MB_OK | MB_ICONSTOP);
-        break;
-    case Written::kNotCreated:
-        break;
+        return;
     }
+    ShowMessageBox(mainWindow, (path.filename().wstring() + kSavedSuffix).c_str(), L"OK",
+                   MB_OK | MB_ICONINFORMATION);
 }

@@ -2,6 +2,7 @@
 
 #include "expr/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 
 bool ReadBoxNumber(std::string_view text, double& value) {
@@ -22,4 +23,14 @@ void ReadNumberBox(std::string_view text, std::string_view shownText, double sho
         value = shown;
     else if (ReadBoxNumber(text, typed) && check(typed))
         value = typed;
+}
+
+bool RemoveCharacter(std::wstring& text, wchar_t removed, std::size_t& caret) {
+    const std::size_t before = std::count(text.begin(), text.begin() + std::min(caret, text.size()), removed);
+    const auto kept = std::remove(text.begin(), text.end(), removed);
+    if (kept == text.end())
+        return false;
+    text.erase(kept, text.end());
+    caret -= before;
+    return true;
 }

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-// How the pages read a number box on its way into a record.
+// How the pages read their boxes on the way into a record.
 
 // The whole box read as a number, as atof reads it: 0 when it starts with no number. False, with
 // value untouched, when the number is not finite ("inf", "nan", "1e999"): such a value must not
@@ -21,3 +21,7 @@ inline bool AnyNumber(double) {
 // it reads as a finite number that `check` takes, else the value stays as it was.
 void ReadNumberBox(std::string_view text, std::string_view shownText, double shown, double& value,
                    NumberCheck check = AnyNumber);
+
+// Takes every `removed` character out of a box's text, the caret (a character position) moving
+// left by those that stood before it. False, with nothing changed, when there was none.
+bool RemoveCharacter(std::wstring& text, wchar_t removed, std::size_t& caret);

@@ -79,6 +79,15 @@ BOOL ListView::DeleteItem(int item) const {
     return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, static_cast<WPARAM>(item), 0));
 }
 
+BOOL ListView::SetColumnWidth(int column, int width) const {
+    return static_cast<BOOL>(
+        SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0)));
+}
+
+BOOL ListView::EnsureVisible(int item) const {
+    return static_cast<BOOL>(SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(item), FALSE));
+}
+
 int ListView::GetItemCount() const {
     return static_cast<int>(SendMessage(LVM_GETITEMCOUNT, 0, 0));
 }

@@ -17,6 +17,7 @@ public:
 
     // Returns the new column's index, or -1.
     int InsertColumn(UINT mask, int format, int width, const wchar_t* text, int column, int subItem) const;
+    BOOL SetColumnWidth(int column, int width) const;
     // Returns the new item's index, or -1.
     int InsertItem(UINT mask, int item, int subItem, UINT state, UINT stateMask, const wchar_t* text,
                    int image, LPARAM data) const;
@@ -32,6 +33,8 @@ public:
     int GetSelectionMark() const;
     // The item selected now, or -1: the selection mark can outlive the selection.
     int GetSelectedItem() const;
+    // Scrolls the list, if need be, so that the whole item can be seen.
+    BOOL EnsureVisible(int item) const;
     // The item's application value; 0 for an item that does not exist.
     virtual LPARAM GetItemData(int item) const;
     // Sets the item's application value only: its text and image stay as they are.

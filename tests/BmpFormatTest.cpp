@@ -18,7 +18,7 @@ TEST(BmpFormat, HeadersDescribeABottomUp24BitPicture) {
     const struct {
         std::int32_t width, height;
         std::uint32_t rowSize, fileSize;
-    } cases[] = {{1, 3, 4, 66}, {2, 3, 8, 78}, {3, 3, 12, 90}, {4, 3, 12, 90}, {5, 3, 16, 102},
+    } cases[] = {{1, 3, 4, 66},   {2, 3, 8, 78},   {3, 3, 12, 90},  {4, 3, 12, 90},          {5, 3, 16, 102},
                  {6, 3, 20, 114}, {7, 3, 24, 126}, {8, 3, 24, 126}, {500, 500, 1500, 750054}};
     for (const auto& c : cases) {
         EXPECT_EQ(BmpRowSize(c.width), c.rowSize) << c.width;
@@ -41,6 +41,9 @@ TEST(BmpFormat, HeadersDescribeABottomUp24BitPicture) {
 TEST(BmpFormat, PicturesAreNamedAfterTheTimeOfDay) {
     EXPECT_EQ(PictureFileName(9, 5, 7), "09_05_07.bmp");
     EXPECT_EQ(PictureFileName(23, 59, 0), "23_59_00.bmp");
+    EXPECT_EQ(PictureFileName(23, 59, 0, 1), "23_59_00.bmp");
+    EXPECT_EQ(PictureFileName(23, 59, 0, 2), "23_59_00-2.bmp");
+    EXPECT_EQ(PictureFileName(0, 0, 1, 117), "00_00_01-117.bmp");
 }
 
 } // namespace

@@ -22,7 +22,9 @@ const RecordFields<TypedExpression>& InputFields() {
         {{{IDC_EXPRESSION_INPUT, kInputLimit}},
          {},
          [](const TypedExpression& input, PageForm& form) { form.SetText(IDC_EXPRESSION_INPUT, input.text); },
-         [](const PageForm& form, const TypedExpression&, TypedExpression& input) { input.text = form.Text(IDC_EXPRESSION_INPUT); }},
+         [](const PageForm& form, const TypedExpression&, TypedExpression& input) {
+             input.text = form.Text(IDC_EXPRESSION_INPUT);
+         }},
     };
     return fields;
 }
@@ -35,6 +37,9 @@ INT_PTR ExpressionPage::OnInitDialog(LPARAM parameter) {
     const auto* store = static_cast<const GraphStore*>(reinterpret_cast<PageRequest*>(parameter)->second);
     m_evaluator.Bind(&store->constants, &store->functions);
     AttachList(m_results, IDC_CALCULATION_RESULT);
+    // The results stand on the page itself, black, not in a box.
+    m_results.SetBkColor(m_backgroundColour);
+    m_results.SetTextBkColor(m_backgroundColour);
     // One column as wide as the list: the items are whole lines of text.
     RECT client;
     ::GetClientRect(m_results.Window(), &client);

@@ -239,6 +239,11 @@ class Orvane:
     def rows(self):
         return self.probe()["rows"]
 
+    def graph_list(self):
+        """The graph list's selected row (-1 for none), its first row shown, how many rows it
+        shows, and which scroll bars it has."""
+        return self.probe()["graphList"]
+
     def shown_pages(self):
         return [page for page in self.probe()["pages"] if page["visible"]]
 

@@ -2,16 +2,18 @@
 program keeps: dragging the view, the graph list's menu and keys, the columns' buttons, and
 saving the picture."""
 import datetime
+import re
 import time
 
 import pytest
 from PIL import Image
 
-from orvane import mean_colour, near, project
+from orvane import list_button, mean_colour, near, project, xdotool
 
 MAGENTA = (255, 0, 255)
 YELLOW = (255, 255, 0)
 HATCH = (0, 0, 70)
+SELECTED = (0, 128, 255)  # the azure of the selected row
 STILL_VIEW = {"mode": 0, "angles": [20, -30, 0], "speeds": [0, 0, 0], "position": [0, 0, 0],
               "ranges": [-10, 10, -10, 10, -10, 10]}
 GRAPHS = {
@@ -146,15 +148,93 @@ def test_f2_saves_the_plot_area_as_a_picture(orvane):
     run.quit()
 
 
-def test_a_picture_that_cannot_be_made_shows_nothing(orvane):
+def test_a_picture_never_replaces_a_file(orvane):
     run = orvane(workspace()).start()
-    # Folders stand where the pictures of the next seconds would go.
+    # Older pictures stand where the pictures of the next seconds would go.
     now = datetime.datetime.now()
+    older = {}
     for second in range(-2, 12):
         name = (now + datetime.timedelta(seconds=second)).strftime("%H_%M_%S.bmp")
-        (run.folder / name).mkdir(exist_ok=True)
-    run.key("F2")
-    time.sleep(1)
-    assert not run.windows_named("^OK$") and not run.windows_named("^错误$")
-    assert not [p for p in run.folder.glob("*.bmp") if p.is_file()]
-    assert run.quit() == 0
+        older[name] = f"picture {second}".encode()
+        (run.folder / name).write_bytes(older[name])
+    texts = []
+    for _ in range(2):  # one more picture in the same second or the next, beside the first
+        run.key("F2")
+        run.wait_for(lambda shot: run.windows_named("^OK$"), "the box that says the picture is saved")
+        texts += run.box_texts("OK")
+        run.answer("^OK$")
+    run.quit()
+    for name, data in older.items():
+        assert (run.folder / name).read_bytes() == data
+    new = sorted(p.name for p in run.folder.glob("*.bmp") if p.name not in older)
+    assert all(re.fullmatch(r"\d\d_\d\d_\d\d-\d+\.bmp", name) for name in new), new
+    assert len(new) == 2 and [text.split(" ")[0] for text in texts] == new
+    assert all(text.endswith(" 保存完毕!") for text in texts)
+    for name in new:
+        assert (run.folder / name).stat().st_size == 750054
+
+
+def test_commands_act_only_on_the_row_selected_now(orvane):
+    run = orvane(workspace()).start()
+    run.click(*row_centre(0))
+    assert run.graph_list()["selected"] == 0
+    # Ctrl+click clears the selection: Delete, F4 and the list buttons find no row to act on.
+    xdotool("keydown", "ctrl")
+    run.click(*row_centre(0))
+    xdotool("keyup", "ctrl")
+    assert run.graph_list()["selected"] == -1
+    run.xkey("Delete")
+    run.xkey("F4")
+    for button in (1, 2, 3):  # modify, hide, remove
+        run.click(*list_button(button))
+    assert not run.shown_pages()
+    # A click on the empty part of the list clears it too; the menu's commands do nothing then.
+    run.click(*row_centre(1))
+    run.click(650, 500)
+    assert run.graph_list()["selected"] == -1
+    for entry in (4, 5, 6):  # hide, modify, remove the current graph (separators are skipped)
+        run.click(650, 500, button=3)
+        run.wait_for(lambda shot: run.menus(), "the menu")
+        for _ in range(entry):
+            run.xkey("Down")
+        run.xkey("Return")
+    assert not run.shown_pages()
+    assert run.rows() == ["FA:y=x/2", "FB:y=0-x/2+3", "EA:x=3*cost&&y=3*sint&&z=0"]
+    assert run.close() == 0
+    saved = run.saved_workspace()
+    assert [f["name"] for f in saved["functions"]] == ["FA", "FB"]
+    assert [f["hidden"] for f in saved["functions"]] == [0, 0]
+
+
+def test_every_row_of_a_long_list_can_be_reached(orvane):
+    functions = [{"name": f"F{i}", "text": f"x+{i}", "lower": -1, "upper": 1, "colour": "#ff00ff"}
+                 for i in range(45)]
+    run = orvane(dict(workspace(), functions=functions, parametrics=[])).start()
+    state = run.graph_list()
+    assert state["verticalBar"] and not state["horizontalBar"]
+    assert state["top"] == 0 and state["perPage"] < 45
+    run.click(*row_centre(0))
+    for _ in range(39):
+        run.xkey("Down")
+    state = run.graph_list()
+    assert state["selected"] == 39
+    assert state["top"] <= 39 < state["top"] + state["perPage"]  # the 40th row is in view
+    shot = run.screenshot()
+    row_y = row_centre(39 - state["top"])[1]
+    assert near(shot, (700, row_y), SELECTED, radius=2, tolerance=30)  # drawn selected there
+    # It can be clicked: select another row, then the 40th again with the mouse.
+    run.xkey("Home")
+    run.xkey("End")
+    state = run.graph_list()
+    assert state["selected"] == 44 and state["top"] + state["perPage"] >= 45
+    run.click(700, row_centre(39 - state["top"])[1])
+    assert run.graph_list()["selected"] == 39
+    run.xkey("Delete")
+    assert len(run.rows()) == 44 and "F39:y=x+39" not in run.rows()
+    # The wheel scrolls the list back to its first row.
+    for _ in range(10):
+        xdotool("click", 4)
+    time.sleep(0.3)
+    assert run.graph_list()["top"] == 0
+    assert run.close() == 0
+    assert len(run.saved_workspace()["functions"]) == 44

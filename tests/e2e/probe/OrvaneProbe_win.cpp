@@ -4,7 +4,7 @@
 // messages that read.
 //
 //     orvane-probe                every side-panel page with its controls (a list view's items
-//                                 too), and the graph list's rows
+//                                 too), and the graph list's rows, selection and scrolling
 //     orvane-probe box TITLE      the texts of the message box with that title
 //     orvane-probe hot-keys       which of the program's hot keys another program could take now
 //     orvane-probe hold KEY       takes a hot key (F2, F5 to F8) as another program would, prints
@@ -213,6 +213,16 @@ int PrintPages() {
     json += list != nullptr ? Rows(list) : std::string("null");
     json += ", \"selection\": " +
             std::to_string(list != nullptr ? SendMessageW(list, LVM_GETSELECTIONMARK, 0, 0) : -1);
+    if (list != nullptr) {
+        // Which rows the list shows, and its scroll bars.
+        const LONG style = GetWindowLongW(list, GWL_STYLE);
+        json += ", \"graphList\": {\"selected\": " +
+                std::to_string(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)) +
+                ", \"top\": " + std::to_string(SendMessageW(list, LVM_GETTOPINDEX, 0, 0)) +
+                ", \"perPage\": " + std::to_string(SendMessageW(list, LVM_GETCOUNTPERPAGE, 0, 0)) +
+                ", \"verticalBar\": " + ((style & WS_VSCROLL) != 0 ? "true" : "false") +
+                ", \"horizontalBar\": " + ((style & WS_HSCROLL) != 0 ? "true" : "false") + "}";
+    }
     std::fputs((json + "}\n").c_str(), stdout);
     return 0;
 }
