@@ -105,8 +105,11 @@ def test_adding_a_parametric_equation(orvane):
     assert page.title() == "〖添加参数方程图像〗"
     assert [page.text(i) for i in (NAME, X_EXPRESSION, Y_EXPRESSION, Z_EXPRESSION, START, END)] == [
         "EA", "", "", "", "-10", "10"]
-    for box, text in ((X_EXPRESSION, "3*cost"), (Y_EXPRESSION, "3*sint"), (Z_EXPRESSION, "0")):
+    # A '&' typed into a box is not taken: it would split the equation's text.
+    for box, text in ((X_EXPRESSION, "3*co&st"), (Y_EXPRESSION, "3*sint&"), (Z_EXPRESSION, "&0")):
         run.type_into(page.rect_of(box), text)
+    page = run.page()
+    assert [page.text(i) for i in (X_EXPRESSION, Y_EXPRESSION, Z_EXPRESSION)] == ["3*cost", "3*sint", "0"]
     run.click(*centre(page.rect_of(CONFIRM)))
     assert run.rows() == ["EA:x=3*cost&&y=3*sint&&z=0"]
     assert run.close() == 0
@@ -132,7 +135,8 @@ def test_the_blank_area_of_the_chooser_opens_the_inequality_page(orvane):
 
 def test_modifying_keeps_the_graphs_place_its_hidden_flag_and_its_stored_texts(orvane):
     long_text = "x+" * 101 + "abc"  # 205 characters, more than the box lets a user type
-    document = workspace([function("FA", "x/2", hidden=1), function("FB", long_text, form=1)],
+    document = workspace([function("FA", "x/2", hidden=1),
+                          function("FB", long_text, form=1, lower=3.14159265, upper=1234567)],
                          [{"name": "EA", "text": "a&b", "lower": 0, "upper": 6.5, "colour": "#00ffff"}])
     run = orvane(document).start()
     run.click(*row_centre(0))
@@ -158,6 +162,8 @@ def test_modifying_keeps_the_graphs_place_its_hidden_flag_and_its_stored_texts(o
     saved = run.saved_workspace()
     assert [(f["name"], f["text"], f["hidden"], f["form"]) for f in saved["functions"]] == [
         ("FA", "x/3", 1, 0), ("FB", long_text, 0, 1)]
+    # Its domain was shown as 3.14159 to 1.23457e+06 and comes back whole.
+    assert (saved["functions"][1]["lower"], saved["functions"][1]["upper"]) == (3.14159265, 1234567)
     assert saved["parametrics"][0]["text"] == "a&b&"
 
 

@@ -2,6 +2,8 @@
 the rotation and the position of the plot, the guide and the about page; what they show, what the
 plot does at once and what Default.wsp keeps afterwards."""
 import getpass
+import math
+import struct
 
 import pytest
 
@@ -119,28 +121,43 @@ def test_the_plane_system_applies_at_once_and_valid_ranges_are_kept(orvane):
     assert (saved["mode"], saved["ranges"]) == (1, [-10, 10, -3, 3, -12345.678, 4])
 
 
-def test_rotation_speeds_keep_their_decimals(orvane):
-    run = orvane(workspace(view(angles=[30, -45.5, 0]))).start()
+def test_rotation_speeds_keep_their_decimals_and_stay_within_a_turn(orvane):
+    run = orvane(workspace(view(angles=[30, -45.5, 0], speeds=[0.125, 0, 0]))).start()
     run.click(*control_button(2))
     page = run.page()
     assert page.title() == "〖旋转控制〗"
-    assert [page.text(i) for i in ROTATION_BOXES] == ["30.00", "-45.50", "0.00", "0.00", "0.00", "0.00"]
-    run.type_into(page.rect_of(ROTATION_BOXES[3]), "9")
+    assert [page.text(i) for i in ROTATION_BOXES[1:]] == ["-45.50", "0.00", "0.12", "0.00", "0.00"]
+    run.type_into(page.rect_of(ROTATION_BOXES[4]), "9")
     run.click(*centre(page.rect_of(CANCEL)))
     assert run.shown_pages() == []
 
     run.click(*control_button(2))
     page = run.page()
-    assert page.text(ROTATION_BOXES[3]) == "0.00"  # cancelled: still
-    for box, text in zip(ROTATION_BOXES[3:], ("0", "2.5", "0")):
+    assert page.text(ROTATION_BOXES[4]) == "0.00"  # cancelled: still
+    # A speed of more than a whole turn a frame is refused; the box left as it was keeps 0.125.
+    for box, text in zip(ROTATION_BOXES[4:], ("9e307", "2.5")):
         run.type_into(page.rect_of(box), text)
     run.click(*centre(page.rect_of(CONFIRM)))
     assert run.shown_pages() == []
     assert run.close() == 0
     saved = run.saved_workspace()["view"]
-    assert saved["speeds"] == [0, 2.5, 0]
-    assert (saved["angles"][0], saved["angles"][2]) == (30, 0)
-    assert saved["angles"][1] != -45.5  # it turned about Y
+    assert saved["speeds"] == [0.125, 0, 2.5]
+    assert saved["angles"][1] == -45.5
+    assert all(-540 <= angle < 540 for angle in saved["angles"])
+
+
+def test_a_view_that_is_not_finite_loads_as_one_that_is(orvane):
+    document = workspace(view(speeds=[0, 9e307, 0]))
+    run = orvane(document)
+    data = bytearray(run.folder.joinpath("Default.wsp").read_bytes())
+    # The view's block ends the file: position, then the angles; x's angle becomes infinite.
+    data[-124 + 24:-124 + 32] = struct.pack("<d", math.inf)
+    run.folder.joinpath("Default.wsp").write_bytes(bytes(data))
+    run.start()
+    assert near(run.screenshot(), project((6, 0, 0), view()), (255, 153, 153), radius=2)  # the red axis
+    assert run.quit() == 0
+    saved = run.saved_workspace()["view"]
+    assert (saved["angles"], saved["speeds"]) == ([0, 0, 0], [0, 0, 0])
 
 
 def test_the_origin_typed_moves_the_graphs(orvane):
