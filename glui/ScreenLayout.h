@@ -72,5 +72,3 @@ inline constexpr ClientRect kGraphListRect{550, 52, 750, 550};
 // units of its template at (367, 34) from the main window's client origin, in the pages' font,
 // SimSun 9, whose dialog unit is 1.5 pixels.
 inline constexpr ClientRect kPageRect{550, 51, 799, 549};
-inline constexpr int kPagePixelsPer4Units = 6;  // across
-inline constexpr int kPagePixelsPer8Units = 12; // down

@@ -129,29 +129,29 @@ std::string PanelPage::BoxText(int controlId) const {
 }
 
 void PanelPage::PlaceOverPanel() const {
-    // The controls are laid out again in the pixels SimSun's dialog units give, whatever font
-    // stands in for it (under Wine a substitute of other proportions would grow the page past the
-    // right part of the window). Each control's template units are read back from where the
-    // dialog put it, exactly, since the dialog rounded them to the nearest pixel; its edges are
-    // then placed from the units, so that controls that meet in units meet in pixels too.
+    // The dialog places each control by rounding its left edge and its width apart, so that two
+    // controls that meet in dialog units may overlap by a pixel. Each control's units are read back
+    // from where the dialog put it, exactly, since it rounded them to the nearest pixel; its edges
+    // are then placed from the units, so that controls that meet in units meet in pixels too.
     // Pictures keep their own size, but for one centred in a place of its own.
     RECT units = {0, 0, 4, 8};
     MapDialogRect(m_hWnd, &units);
     const auto across = [&](int pixels) { return MulDiv(pixels, 4, units.right); };
     const auto down = [&](int pixels) { return MulDiv(pixels, 8, units.bottom); };
+    const auto left = [&](int x) { return MulDiv(x, units.right, 4); };
+    const auto top = [&](int y) { return MulDiv(y, units.bottom, 8); };
     for (HWND child = GetWindow(m_hWnd, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         RECT rect;
         GetWindowRect(child, &rect);
         MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
         const int x = across(rect.left), y = down(rect.top);
-        const int left = MulDiv(x, kPagePixelsPer4Units, 4), top = MulDiv(y, kPagePixelsPer8Units, 8);
         int width = rect.right - rect.left, height = rect.bottom - rect.top;
         const LONG style = GetWindowLongW(child, GWL_STYLE);
         if (!IsStaticControl(child) || (style & SS_TYPEMASK) != SS_BITMAP || (style & SS_CENTERIMAGE) != 0) {
-            width = MulDiv(x + across(width), kPagePixelsPer4Units, 4) - left;
-            height = MulDiv(y + down(height), kPagePixelsPer8Units, 8) - top;
+            width = left(x + across(width)) - left(x);
+            height = top(y + down(height)) - top(y);
         }
-        SetWindowPos(child, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(child, nullptr, left(x), top(y), width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     POINT origin = {kPageRect.left, kPageRect.top};
     // The main window is the root owner, whether the page is opened by it or by another page.

@@ -11,7 +11,7 @@ packages=(
     libmuparser-dev nlohmann-json3-dev
     wine wine64 xvfb xserver-xephyr x11-utils xdotool
     fonts-wqy-microhei fonts-arphic-uming fonts-dejavu-core imagemagick
-    python3 python3-pil python3-pytest
+    python3 python3-pil python3-pytest python3-fonttools
     zip
 )
 

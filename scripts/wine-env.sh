@@ -19,9 +19,10 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 ORVANE_CJK_FONT="WenQuanYi Micro Hei"
 # The pages' SimSun, a Song face whose 9-point letters are 6 by 12 pixels: the pages' dialog units
-# are 1.5 pixels then, and a page fills the right part of the window exactly. This Song face has
-# the same metrics; the other CJK font's are wider and taller, and would push the pages off it.
-ORVANE_SONG_FONT="AR PL UMing CN"
+# are 1.5 pixels then, and a page fills the right part of the window exactly. Its stand-in is
+# AR PL UMing CN given SimSun's vertical metrics (scripts/derive-song-font), installed in the
+# prefix: UMing's own line is 13 pixels and would cut the pages' texts.
+ORVANE_SONG_FONT="Orvane Song"
 
 _wine_write_registry() {
     # regedit takes UTF-16 files; the font names of the dialogs must map to an installed CJK font,
@@ -54,17 +55,20 @@ wine_prefix_ready() {
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
         flock 9
-        [ -f "$WINEPREFIX/.orvane-ready-3" ] && exit 0
+        [ -f "$WINEPREFIX/.orvane-ready-4" ] && exit 0
         echo "Creating the Wine prefix $WINEPREFIX" >&2
         rm -rf "$WINEPREFIX"
         DISPLAY= wineboot -i >/dev/null 2>&1 || true
         wineserver -w
+        # Wine takes every font in the prefix's font folder.
+        /usr/bin/python3 "$ORVANE_ROOT/scripts/derive-song-font" "$WINEPREFIX/drive_c/windows/Fonts/orvane-song.ttf" ||
+            { echo "The Song face could not be made" >&2; exit 1; }
         local reg="$WINEPREFIX/orvane-fonts.reg"
         _wine_write_registry "$reg"
         DISPLAY= wine regedit /S "$reg" >/dev/null 2>&1
         wineserver -w
         [ -f "$WINEPREFIX/system.reg" ] || { echo "Wine prefix creation failed" >&2; exit 1; }
-        touch "$WINEPREFIX/.orvane-ready-3"
+        touch "$WINEPREFIX/.orvane-ready-4"
     ) 9>"$WINEPREFIX.lock"
 }
 

@@ -82,6 +82,11 @@ def near(image, at, colour, radius=2, tolerance=40):
     return False
 
 
+def is_section_rule(text):
+    """A rule that opens a section of a page: "〖" and a run of dashes or equals signs, no "〗"."""
+    return text.startswith("〖") and "〗" not in text
+
+
 def inside(rect, area):
     return area[0] <= rect[0] and area[1] <= rect[1] and rect[2] <= area[2] and rect[3] <= area[3]
 
@@ -341,14 +346,19 @@ class Page:
         return self.control(control_id)["selected"]
 
     def check_layout(self):
-        """The page lies over the right part of the main window, where every page must lie, and
-        its visible controls lie inside it without overlapping one another."""
+        """The page lies over the right part of the main window, where every page must lie, its
+        visible controls lie inside it without overlapping one another, and every static's text
+        fits its control in the pages' font (section rules run past the edge on purpose)."""
         assert inside(self.rect, PANEL), self.rect
         shown = [c for c in self.controls if c["visible"]]
         for c in shown:
             assert inside(c["rect"], self.rect), c
         for a, b in itertools.combinations(shown, 2):
             assert not overlap(a["rect"], b["rect"]), (a, b)
+        cut = [(c["text"], c["textHeight"], c["rect"][3] - c["rect"][1]) for c in shown
+               if "textHeight" in c and not is_section_rule(c["text"])
+               and c["textHeight"] > c["rect"][3] - c["rect"][1]]
+        assert not cut, f"texts that need more height than their controls have: {cut}"
 
     def title(self):
         return self.controls[0]["text"]

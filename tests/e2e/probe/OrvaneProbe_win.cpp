@@ -3,8 +3,9 @@
 // be read reliably from screenshots. Besides the commands that say so, it only sends window
 // messages that read.
 //
-//     orvane-probe                every side-panel page with its controls (a list view's items
-//                                 too), and the graph list's rows, selection and scrolling
+//     orvane-probe                every side-panel page with its controls (a list view's items,
+//                                 the height a static's text needs at its width), and the graph
+//                                 list's rows, selection and scrolling
 //     orvane-probe box TITLE      the texts of the message box with that title
 //     orvane-probe hot-keys       which of the program's hot keys another program could take now
 //     orvane-probe hold KEY       takes a hot key (F2, F5 to F8) as another program would, prints
@@ -106,6 +107,38 @@ HWND FocusOf(HWND window) {
 
 std::string Rows(HWND list);
 
+bool IsTextStatic(HWND window) {
+    const LONG type = GetWindowLongW(window, GWL_STYLE) & SS_TYPEMASK;
+    return type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT;
+}
+
+// The height a static's text needs at the static's width, in the pages' font as their templates
+// name it (SimSun 9): a font of the program's own cannot be used from here.
+int TextHeight(HWND window) {
+    static const HFONT font = [] {
+        const HDC screen = GetDC(nullptr);
+        LOGFONTW face = {};
+        face.lfHeight = -MulDiv(9, GetDeviceCaps(screen, LOGPIXELSY), 72);
+        face.lfCharSet = DEFAULT_CHARSET;
+        wcscpy(face.lfFaceName, L"宋体");
+        ReleaseDC(nullptr, screen);
+        return CreateFontIndirectW(&face);
+    }();
+    RECT client;
+    GetClientRect(window, &client);
+    RECT needed = {0, 0, client.right, 0};
+    const std::wstring text = WindowText(window);
+    const HDC dc = GetDC(nullptr);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    UINT format = DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS;
+    if ((GetWindowLongW(window, GWL_STYLE) & SS_NOPREFIX) != 0)
+        format |= DT_NOPREFIX;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &needed, format);
+    SelectObject(dc, previous);
+    ReleaseDC(nullptr, dc);
+    return needed.bottom - needed.top;
+}
+
 std::string Page(HWND page, HWND main) {
     const HWND focus = FocusOf(page);
     std::string json = "{\"visible\": ";
@@ -125,6 +158,8 @@ std::string Page(HWND page, HWND main) {
         if (_wcsicmp(kind.c_str(), L"Button") == 0)
             json += ", \"checked\": " +
                     std::string(SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED ? "true" : "false");
+        if (_wcsicmp(kind.c_str(), L"Static") == 0 && IsTextStatic(child))
+            json += ", \"textHeight\": " + std::to_string(TextHeight(child));
         if (_wcsicmp(kind.c_str(), WC_LISTVIEWW) == 0)
             json +=
                 ", \"items\": " + Rows(child) + ", \"selected\": " +
