@@ -111,8 +111,7 @@ void GraphListPanel::DrawRow(const DRAWITEMSTRUCT& item, const GraphStore& store
     RECT textRect{r.left + kRowTextIndent, r.top, r.right, r.bottom};
     DrawTextW(dc, text, -1, &textRect, DT_SINGLELINE | DT_VCENTER);
 
-    const std::size_t length = wcslen(text);
-    if (length > 0 && text[length - 1] == L'&') {
+    if (GraphRowHidden(store, row)) {
         const GdiSelection pen(dc, m_hatchPen.Get());
         for (const LineSegment& line : RowHatching(r.left, r.right, r.top, r.bottom, row)) {
             MoveToEx(dc, line.x1, line.y1, nullptr);

@@ -84,6 +84,12 @@ std::uint32_t GraphRowColour(const GraphStore& store, int row) {
     return colour;
 }
 
+bool GraphRowHidden(const GraphStore& store, int row) {
+    bool hidden = false;
+    VisitRow(store, row, [&](const auto& list, std::size_t index) { hidden = IsHidden(list[index].hidden); });
+    return hidden;
+}
+
 bool RemoveGraphRow(GraphStore& store, int row) {
     return VisitRow(store, row, [](auto& list, std::size_t index) { list.RemoveAt(index); });
 }

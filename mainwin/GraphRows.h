@@ -34,6 +34,9 @@ GraphRef GraphRowRef(const GraphStore& store, int row);
 
 // The colour of the row's record (0x00BBGGRR).
 std::uint32_t GraphRowColour(const GraphStore& store, int row);
+// Whether the row's record is hidden. Its text ends with '&' then, but a text may end with a
+// doubled '&' of its own.
+bool GraphRowHidden(const GraphStore& store, int row);
 
 // Removes the row's record from its list (later records move up) or toggles its hidden flag
 // between 0 and 1. False for a row that stands for no record.

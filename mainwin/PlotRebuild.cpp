@@ -36,7 +36,7 @@ void RebuildPlot(GraphStore& store) {
             continue;
         PlotBuffer& buffer = plot.AppendRecord();
         buffer.inequality = record;
-        inequalities.MarkInequality(buffer);
+        inequalities.SampleInequality(buffer);
     }
     for (const ParametricGraph& record : store.parametrics) {
         if (IsHidden(record.hidden))

@@ -17,7 +17,12 @@ std::string InequalityGroupList::FormatListText(std::size_t index) const {
     const InequalityGroup& record = m_records[index];
     std::string line(FieldText(record.name));
     line += ':';
-    line += FieldText(record.text);
+    // Doubled, each '&' shows as typed where the list would take it for a mnemonic mark.
+    for (const char c : FieldText(record.text)) {
+        line += c;
+        if (c == '&')
+            line += '&';
+    }
     if (IsHidden(record.hidden))
         line += '&';
     return line;

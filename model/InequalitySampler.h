@@ -3,9 +3,12 @@
 #include "expr/ExpressionEvaluator.h"
 #include "model/PlotBuffer.h"
 
-// Inequality groups are listed and kept in the plot list, but nothing evaluates or draws them:
-// their buffers hold no valid sample.
+// Samples the region of an inequality group on its grid.
 class InequalitySampler : public ExpressionEvaluator {
 public:
-    void MarkInequality(PlotBuffer& buffer) { buffer.kind = kInequalityPlot; }
+    // Fills the region of a buffer holding an inequality record: a grid point lies inside when
+    // every expression of every condition evaluates, with x and y replaced by the point's
+    // coordinates, and every comparison holds. A text that cannot be read leaves the region
+    // empty. The 2000 samples stay invalid.
+    void SampleInequality(PlotBuffer& buffer);
 };

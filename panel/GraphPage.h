@@ -30,6 +30,8 @@ protected:
     virtual void ShowExtras() {}
     // A click the page handles itself; false for the shared ones.
     virtual bool OnPageClick(int) { return false; }
+    // Tells the user what to know of a record just stored, before the page closes.
+    virtual void OnStored(const Record&) {}
 
     INT_PTR OnInitDialog(LPARAM parameter) override {
         m_request = reinterpret_cast<PageRequest*>(parameter);
@@ -72,10 +74,14 @@ protected:
 
 private:
     void Confirm() {
+        const unsigned opening = Opening();
         ReadFields(Fields(), m_working);
         StoreEdit(List(Store()), m_target, m_working);
         m_request->Notify(kGraphListsChanged, nullptr);
-        Close();
+        OnStored(m_working);
+        // A box shown meanwhile runs its own loop: the user may have opened another page.
+        if (IsOpenSince(opening))
+            Close();
     }
 
     void ChooseColour() {

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr int kTopicCount = IDS_GUIDE_ADDING - IDS_GUIDE_FUNCTIONS + 1;
+constexpr int kTopicCount = IDS_GUIDE_INEQUALITIES - IDS_GUIDE_FUNCTIONS + 1;
 constexpr int kTopicCapacity = 1000;
 
 } // namespace

@@ -71,6 +71,7 @@
 #define IDS_GUIDE_NESTING 15
 #define IDS_GUIDE_PARAMETRIC 16
 #define IDS_GUIDE_ADDING 17
+#define IDS_GUIDE_INEQUALITIES 18
 
 // Side-panel pages: the templates, then their controls. A control id keeps one meaning on every
 // page that has it (1003 confirms, 1039 cancels, 1010 returns); some numbers serve other controls

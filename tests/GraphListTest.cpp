@@ -116,11 +116,19 @@ TEST(FormatListText, DescribesEachKindWithTheHiddenMark) {
         std::int32_t hidden;
         const char* line;
     } cases[] = {
-        {"FA", "cosx", 0, "FA:y=cosx"}, {"FA", "cosx", 1, "FA:y=cosx&"}, {"FC", "1", 2, "FC:y=1"}, // only 1 hides
-        {"EA", "cost&sint&0", 0, "EA:x=cost&&y=sint&&z=0"}, {"EA", "cost&sint&0", 1, "EA:x=cost&&y=sint&&z=0&"},
-        {"EA", "cost&sint", 0, "EA:x=cost&&y=sint&&z="},    {"EA", "t", 0, "EA:x=t&&y=&&z="},
-        {"EA", "&&", 0, "EA:x=&&y=&&z="},                   {"EA", "a&b&c&d", 0, "EA:x=a&&y=b&&z=c"},
-        {"IA", "x>y", 0, "IA:x>y"},                         {"IB", "x<1", 1, "IB:x<1&"},
+        {"FA", "cosx", 0, "FA:y=cosx"},
+        {"FA", "cosx", 1, "FA:y=cosx&"},
+        {"FC", "1", 2, "FC:y=1"}, // only 1 hides
+        {"EA", "cost&sint&0", 0, "EA:x=cost&&y=sint&&z=0"},
+        {"EA", "cost&sint&0", 1, "EA:x=cost&&y=sint&&z=0&"},
+        {"EA", "cost&sint", 0, "EA:x=cost&&y=sint&&z="},
+        {"EA", "t", 0, "EA:x=t&&y=&&z="},
+        {"EA", "&&", 0, "EA:x=&&y=&&z="},
+        {"EA", "a&b&c&d", 0, "EA:x=a&&y=b&&z=c"},
+        {"IA", "x>y", 0, "IA:x>y"},
+        {"IB", "x<1", 1, "IB:x<1&"},
+        {"IC", "x>0&y>0", 0, "IC:x>0&&y>0"},
+        {"ID", "x>0&", 1, "ID:x>0&&&"}, // '&' doubled
     };
     for (const auto& c : cases) {
         const std::string line = c.name[0] == 'F'   ? LineOf(functions, c.name, c.text, c.hidden)

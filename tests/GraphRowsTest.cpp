@@ -35,8 +35,10 @@ TEST_F(GraphRows, FunctionsThenEquationsThenGroups) {
         const char* text;
         std::uint32_t colour;
     } rows[] = {
-        {0, kFunctionRow, "FA:y=x^2", 0x11}, {1, kFunctionRow, "FB:y=cosx", 0x22},
-        {2, kParametricRow, "EA:x=cost&&y=sint&&z=0", 0x33}, {3, kInequalityRow, "IA:x>y", 0x44},
+        {0, kFunctionRow, "FA:y=x^2", 0x11},
+        {1, kFunctionRow, "FB:y=cosx", 0x22},
+        {2, kParametricRow, "EA:x=cost&&y=sint&&z=0", 0x33},
+        {3, kInequalityRow, "IA:x>y", 0x44},
         {4, kNoRow, "", 0},
     };
     for (const auto& r : rows) {
@@ -54,8 +56,14 @@ TEST_F(GraphRows, FunctionsThenEquationsThenGroups) {
 TEST_F(GraphRows, RemovingAndHidingActOnTheRowsRecord) {
     ASSERT_TRUE(ToggleGraphRowHidden(store, 2));
     EXPECT_EQ(GraphRowText(store, 2), "EA:x=cost&&y=sint&&z=0&");
+    EXPECT_TRUE(GraphRowHidden(store, 2));
     ASSERT_TRUE(ToggleGraphRowHidden(store, 2));
     EXPECT_EQ(store.parametrics[0].hidden, 0);
+    EXPECT_FALSE(GraphRowHidden(store, 2));
+    // A shown group whose text ends with '&' is no hidden one.
+    SetFieldText(store.inequalities[0].text, "x>y&");
+    EXPECT_EQ(GraphRowText(store, 3), "IA:x>y&&");
+    EXPECT_FALSE(GraphRowHidden(store, 3));
 
     ASSERT_TRUE(RemoveGraphRow(store, 0));
     ASSERT_EQ(GraphRowCount(store), 3);

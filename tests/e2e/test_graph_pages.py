@@ -124,13 +124,25 @@ def test_the_blank_area_of_the_chooser_opens_the_inequality_page(orvane):
     assert page.title() == "〖添加不等式组图像〗"
     assert [page.text(i) for i in (NAME, X_START, X_END, Y_START, Y_END)] == ["IA", "-10", "10", "-10", "10"]
     assert [page.checked(i) for i in (HIGH, MEDIUM, LOW)] == [False, True, False]
-    run.type_into(page.rect_of(EXPRESSION), "x>y")
+    run.type_into(page.rect_of(EXPRESSION), "x>0&y>0")
     run.click(*centre(page.rect_of(LOW)))
     run.click(*centre(page.rect_of(CONFIRM)))
-    assert run.rows() == ["IA:x>y"]
+    assert run.rows() == ["IA:x>0&&y>0"]  # every '&' shows as typed
+    assert not run.windows_named("^提示$")
+
+    # A text that cannot be read is stored all the same, and the user is told.
+    run.click(*row_centre(0))
+    run.click(*list_button(1))
+    run.type_into(run.page().rect_of(EXPRESSION), "x<")
+    run.click(*centre(run.page().rect_of(CONFIRM)))
+    run.wait_for(lambda shot: run.windows_named("^提示$"), "the box")
+    assert run.box_texts("提示") == ["不等式组的格式无法识别，这个不等式组不会被画出。"]
+    run.answer("^提示$")
+    assert run.shown_pages() == []
+    assert run.rows() == ["IA:x<"]
     assert run.close() == 0
     group = run.saved_workspace()["inequalities"][0]
-    assert (group["name"], group["text"], group["precision"]) == ("IA", "x>y", 2)
+    assert (group["name"], group["text"], group["precision"]) == ("IA", "x<", 2)
 
 
 def test_modifying_keeps_the_graphs_place_its_hidden_flag_and_its_stored_texts(orvane):

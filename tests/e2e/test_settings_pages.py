@@ -189,7 +189,7 @@ def test_the_guide_lists_its_topics_and_shows_the_one_selected(orvane):
     assert page.title() == "〖Orvane使用指南〗"
     assert page.items(TOPIC_LIST) == [
         "可供调用的默认函数列表", "为什么要给函数起名", "如何书写任意底数的对数函数", "()、[]和{}分别代表什么",
-        "函数嵌套注意", "参数方程注意", "函数添加注意"]
+        "函数嵌套注意", "参数方程注意", "函数添加注意", "不等式组注意"]
     assert page.text(TOPIC_TEXT) == ""
 
     run.click(*first_item(page, TOPIC_LIST))
