@@ -43,11 +43,21 @@ void DrawAxis(const AxisColour& colour, int axis, double from, double to) {
     glEnd();
 }
 
-// The valid samples of one buffer as the coordinate system shows them, appended to `points` as
-// x, y, z floats: all of them in the right-handed space, only those lying exactly in the z = 0
-// plane in the plane system, and mirrored in z in the left-handed space. Up to 52 x 2000 points
+// The points of one buffer as the coordinate system shows them, appended to `points` as x, y, z
+// floats: a group's region, then the valid samples: all of them in the right-handed space, only
+// those lying exactly in the z = 0 plane in the plane system, and mirrored in z in the
+// left-handed space. Up to 52 x 2000 points
 // go through here every frame, so the mode is decided once per buffer, not per point.
 void AppendPoints(const PlotBuffer& buffer, std::int32_t mode, std::vector<float>& points) {
+    // A group's region lies in the z = 0 plane, which every system shows.
+    const InequalityRegion& region = buffer.region;
+    for (int j = 0; j < region.size; ++j)
+        for (int i = 0; i < region.size; ++i)
+            if (region.inside[static_cast<std::size_t>(j) * region.size + i] != 0) {
+                points.push_back(static_cast<float>(region.X(i)));
+                points.push_back(static_cast<float>(region.Y(j)));
+                points.push_back(0.0f);
+            }
     const double* x = buffer.x;
     const double* y = buffer.y;
     const double* z = buffer.z;

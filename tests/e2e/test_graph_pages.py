@@ -2,6 +2,8 @@
 keyboard: the new-graph chooser, the function, parametric and inequality pages, and what the graph
 list shows and Default.wsp keeps afterwards."""
 
+import math
+
 import pytest
 
 from orvane import centre, list_button, near, project
@@ -274,3 +276,29 @@ def test_with_26_functions_the_page_opens_empty_and_still_stores_what_is_typed(o
     assert run.close() == 0
     added = run.saved_workspace()["functions"][26]
     assert (added["name"], added["text"], added["lower"], added["upper"]) == ("FA", "x+1", 0, 0)
+
+
+def test_an_inequality_group_draws_its_region(orvane):
+    groups = [{"name": "IA", "text": "x^2+y^2<=9", "precision": 2, "colour": "#ff00ff"},
+              {"name": "IB", "text": "x>0", "precision": 2, "colour": "#00ffff", "hidden": 1},
+              {"name": "IC", "text": "x<", "precision": 2, "colour": "#ffff00"}]
+    run = orvane(workspace(inequalities=groups)).start()
+    run.key("F5")
+    shot = run.screenshot()
+    # The disc's grid points, 0.4 apart from -9.8: one pixel each, in the group's colour.
+    lattice = [-9.8 + 0.4 * k for k in range(50)]
+    inside = [(x, y) for x in lattice for y in lattice if x * x + y * y <= 9]
+    assert all(near(shot, project((x, y, 0), STILL_VIEW), MAGENTA, radius=1, tolerance=10) for x, y in inside)
+    # Nothing outside it; the hidden group and the one that cannot be read draw nothing.
+    # The plot squeezes the window's 4:3 projection into a square: a unit is wider up than across.
+    centre_x, centre_y = project((0, 0, 0), STILL_VIEW)
+    across = project((1, 0, 0), STILL_VIEW)[0] - centre_x
+    up = centre_y - project((0, 1, 0), STILL_VIEW)[1]
+    for px in range(0, 500):
+        for py in range(50, 550):
+            pixel = shot.getpixel((px, py))
+            if pixel == MAGENTA:
+                assert math.hypot((px - centre_x) / across, (py - centre_y) / up) <= 3.1, (px, py)
+            assert pixel not in ((0, 255, 255), (255, 255, 0)), (px, py)
+    assert run.running()
+    assert run.close() == 0
