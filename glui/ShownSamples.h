@@ -1,0 +1,35 @@
+#pragma once
+
+#include "model/PlotBuffer.h"
+#include "model/ViewState.h"
+
+#include <cstdint>
+
+// Calls visit(k, x, y, z) for every sample k of a buffer that the coordinate system shows, with
+// the point as OpenGL receives it (single precision): every valid sample in the right-handed
+// space, only those lying exactly in the z = 0 plane in the plane system, and mirrored in z in
+// the left-handed space. Up to 52 x 2000 samples go through here every frame, so the system is
+// looked at once per buffer, not once per sample.
+template <typename Visit>
+void ForEachShownSample(const PlotBuffer& buffer, std::int32_t mode, Visit&& visit) {
+    const auto at = [&buffer, &visit](int k, double z) {
+        visit(k, static_cast<float>(buffer.x[k]), static_cast<float>(buffer.y[k]), static_cast<float>(z));
+    };
+    switch (mode) {
+    case kRightHanded:
+        for (int k = 0; k < PlotBuffer::kSampleCount; ++k)
+            if (buffer.valid[k] != 0)
+                at(k, buffer.z[k]);
+        break;
+    case kPlane:
+        for (int k = 0; k < PlotBuffer::kSampleCount; ++k)
+            if (buffer.valid[k] != 0 && buffer.z[k] == 0.0)
+                at(k, buffer.z[k]);
+        break;
+    case kLeftHanded:
+        for (int k = 0; k < PlotBuffer::kSampleCount; ++k)
+            if (buffer.valid[k] != 0)
+                at(k, -buffer.z[k]);
+        break;
+    }
+}
