@@ -1,8 +1,10 @@
 // The cost of a frame of the plot view, unpaced, under the system's OpenGL (under Wine: Mesa's
 // software renderer): for each workspace file given, its shown graphs are sampled and the plot
 // view is drawn into an 800 x 600 window made as the main window is, then the buffers swapped,
-// frame after frame. The view turns by the workspace's speeds as in the program. Prints the
-// frames a second and the milliseconds a frame, the best of a few rounds, for each file.
+// frame after frame, with the points sent to OpenGL and with the points lit on the processor, with
+// the ticks and numbers shown and hidden. The view turns by the workspace's speeds as in the
+// program. Prints the frames a second and the milliseconds a frame, the best of a few rounds, for
+// each file and way.
 //
 //     orvane-frame-bench FILE.wsp...
 #include "glui/PlotViewControl.h"
@@ -78,10 +80,19 @@ int main(int argc, char** argv) {
         }
         RebuildPlot(*store);
         PlotViewControl control(store->plot);
-        const double seconds = FrameTime(window, control);
-        std::printf("  %s: %zu graphs, %.1f frames a second (%.2f ms a frame)\n", argv[i],
-                    store->plot.Records().size(), 1.0 / seconds, 1000.0 * seconds);
-        std::fflush(stdout);
+        control.LoadImages(nullptr);
+        for (const bool onProcessor : {false, true})
+            for (const bool scale : {true, false}) {
+                control.DrawPointsOnProcessor(onProcessor);
+                control.ShowScale(scale);
+                const double seconds = FrameTime(window, control);
+                std::printf("  %s: %zu graphs, points %s, %s: %.1f frames a second (%.2f ms a frame)\n",
+                            argv[i], store->plot.Records().size(),
+                            onProcessor ? "lit on the processor" : "sent to OpenGL",
+                            scale ? "ticks shown" : "ticks hidden", 1.0 / seconds, 1000.0 * seconds);
+                std::fflush(stdout);
+            }
+        control.ReleaseTextures();
     }
     window.DestroyGLWindow();
     return 0;

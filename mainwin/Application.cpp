@@ -164,6 +164,7 @@ void Application::OnKill() {
     m_controlColumn.ReleaseTextures();
     m_coordinateIcon.ReleaseTextures();
     m_rotationIcon.ReleaseTextures();
+    m_plotView.ReleaseTextures();
     m_store.plot.ClearRecords();
     m_positionIcon.ReleaseTextures();
 }
