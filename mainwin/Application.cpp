@@ -75,7 +75,8 @@ void DrawIn(ScreenArea area, auto& widget) {
 } // namespace
 
 Application::Application()
-    : m_plotView(m_store.plot), m_menu(LoadMenuW(m_hInstance, MAKEINTRESOURCEW(IDR_MAIN_MENU))) {
+    : m_plotView(m_store.plot), m_menu(LoadMenuW(m_hInstance, MAKEINTRESOURCEW(IDR_MAIN_MENU))),
+      m_plotReading(m_plotView, m_menu) {
     m_request.user = this;
     m_request.callback = OnAppNotify;
 }
@@ -200,6 +201,8 @@ LRESULT Application::OnActivate(int state, int minimised, LPARAM lParam) {
 }
 
 bool Application::PreTranslateMessage(MSG& message) {
+    if (m_plotReading.PreTranslate(message, m_hWnd))
+        return true;
     // The page shown gets the dialog keys, Tab and Shift+Tab above all, as a form does.
     const HWND page = PanelPage::ShownPageWindow();
     return page != nullptr && IsDialogMessageW(page, &message);
@@ -408,6 +411,9 @@ LRESULT Application::OnCommand(int id, int, LPARAM) {
         break;
     case ID_ABOUT:
         m_aboutPage.OpenPage(IDD_ABOUT_PAGE, m_hWnd, 0);
+        break;
+    case ID_SHOW_SCALE:
+        m_plotReading.ToggleScale();
         break;
     case ID_NEXT_COORDINATE_MODE:
         m_store.plot.NextCoordinateMode();
