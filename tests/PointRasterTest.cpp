@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <tuple>
@@ -51,7 +52,7 @@ protected:
     Lit At(float x, float y, float z, std::uint32_t colour) const {
         const auto at = PlotProjection(m_view).Project(x, y, z);
         EXPECT_TRUE(at.has_value());
-        return {at->Column(), static_cast<int>(at->y) - 50, colour | 0xFF000000u};
+        return {at->Column(), kWindowHeight - 1 - at->Row() - 50, colour | 0xFF000000u};
     }
 
     std::vector<Lit> LitPixels() const {
