@@ -35,9 +35,10 @@ void PlotReadingInput::ToggleScale() {
 }
 
 void PlotReadingInput::FollowPointer(const MSG& message, HWND mainWindow) {
+    if (message.message == WM_MOUSELEAVE && message.hwnd == mainWindow)
+        m_leaveAsked = false;
     // Over the graph list or a page, or gone from the window, the pointer traces nothing.
     if (message.hwnd != mainWindow || message.message == WM_MOUSELEAVE) {
-        m_leaveAsked = m_leaveAsked && message.message != WM_MOUSELEAVE;
         m_plot.TraceAt(std::nullopt);
         return;
     }
