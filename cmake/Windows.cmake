@@ -67,5 +67,10 @@ add_dependencies(Orvane orvane_assets)
 add_executable(orvane-probe tests/e2e/probe/OrvaneProbe_win.cpp)
 orvane_warnings(orvane-probe)
 target_compile_definitions(orvane-probe PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
-target_link_libraries(orvane-probe PRIVATE comctl32 user32)
+target_link_libraries(orvane-probe PRIVATE comctl32 gdi32 user32)
 target_link_options(orvane-probe PRIVATE -municode)
+
+# The cost of the plot view's frames under the system's OpenGL (scripts/measure-frame-rate).
+add_executable(orvane-frame-bench bench/PlotFrameBench_win.cpp)
+orvane_warnings(orvane-frame-bench)
+target_link_libraries(orvane-frame-bench PRIVATE orvane_shell)

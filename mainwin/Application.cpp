@@ -77,7 +77,8 @@ void DrawIn(ScreenArea area, auto& widget) {
 } // namespace
 
 Application::Application()
-    : m_plotView(m_store.plot), m_menu(LoadMenuW(m_hInstance, MAKEINTRESOURCEW(IDR_MAIN_MENU))) {
+    : m_plotView(m_store.plot), m_menu(LoadMenuW(m_hInstance, MAKEINTRESOURCEW(IDR_MAIN_MENU))),
+      m_plotReading(m_plotView, m_menu) {
     m_request.user = this;
     m_request.callback = OnAppNotify;
 }
@@ -166,6 +167,7 @@ void Application::OnKill() {
     m_controlColumn.ReleaseTextures();
     m_coordinateIcon.ReleaseTextures();
     m_rotationIcon.ReleaseTextures();
+    m_plotView.ReleaseTextures();
     m_store.plot.ClearRecords();
     m_positionIcon.ReleaseTextures();
 }
@@ -201,6 +203,8 @@ LRESULT Application::OnActivate(int state, int minimised, LPARAM lParam) {
 }
 
 bool Application::PreTranslateMessage(MSG& message) {
+    if (m_plotReading.PreTranslate(message, m_hWnd))
+        return true;
     // The wheel turns for the window with the keyboard; over the graph list it scrolls the list.
     if (message.message == WM_MOUSEWHEEL && message.hwnd != m_graphList.Window() &&
         WindowFromPoint(POINT{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)}) ==
@@ -422,6 +426,9 @@ LRESULT Application::OnCommand(int id, int, LPARAM) {
         break;
     case ID_ABOUT:
         m_aboutPage.OpenPage(IDD_ABOUT_PAGE, m_hWnd, 0);
+        break;
+    case ID_SHOW_SCALE:
+        m_plotReading.ToggleScale();
         break;
     case ID_NEXT_COORDINATE_MODE:
         m_store.plot.NextCoordinateMode();

@@ -10,6 +10,7 @@
 #include "glui/RotationButton.h"
 #include "glui/TitleBox.h"
 #include "mainwin/GraphListPanel.h"
+#include "mainwin/PlotReadingInput.h"
 #include "mainwin/StatusLabels.h"
 #include "model/GraphStore.h"
 #include "model/PageRequest.h"
@@ -100,6 +101,7 @@ private:
     AboutPage m_aboutPage;
     GuidePage m_guidePage;
     HMENU m_menu;
+    PlotReadingInput m_plotReading;
 
     GraphStore::Loaded m_loaded{WorkspaceLoad::kMissing, false};
     std::filesystem::path m_saveFile = kWorkspaceFileName;

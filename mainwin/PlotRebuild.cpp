@@ -4,11 +4,9 @@
 #include "model/GraphStore.h"
 #include "model/InequalitySampler.h"
 #include "model/ParametricSampler.h"
+#include "model/SampleRange.h"
 
 namespace {
-
-// Used when a graph's range is 0 to 0.
-constexpr double kDefaultHalfRange = 10.0;
 
 template <typename List>
 std::size_t CountShown(const List& list) {

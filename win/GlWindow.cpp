@@ -3,6 +3,7 @@
 #include "win/GbkText.h"
 #include "win/GdiObject.h"
 #include "win/Palette.h"
+#include "win/Perspective.h"
 #include "win/ShowMessageBox.h"
 #include "win/WindowTable.h"
 
@@ -17,9 +18,6 @@
 
 namespace {
 
-constexpr GLdouble kFieldOfView = 45.0;
-constexpr GLdouble kNearPlane = 0.1;
-constexpr GLdouble kFarPlane = 100.0;
 constexpr BYTE kDepthBits = 16;
 
 constexpr DWORD kIdleWaitMilliseconds = 100;

@@ -19,6 +19,9 @@ CLI = ROOT / "build/native/orvane-cli"
 PROBE = ROOT / "build/windows/orvane-probe.exe"
 PANEL = (550, 50, 800, 550)  # the right part of the main window, where every page must lie
 PLOT = (0, 50, 500, 500)  # the plot area in client pixels: left, top, width, height
+# Where the pointer rests while keys are pressed: over the main window (the title box) but off the
+# plot, where a resting pointer reads the curve under it out in the picture.
+REST = (150, 25)
 
 
 def xdotool(*args, check=True):
@@ -156,6 +159,7 @@ class Orvane:
     def start(self, timeout=40, box=None):
         """Starts the program and waits for its first frame; with `box`, a message box of that
         title is expected first and answered with Return."""
+        xdotool("mousemove", *REST)
         self.process = subprocess.Popen(["wine", "Orvane.exe"], cwd=self.folder, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
         deadline = time.monotonic() + timeout
@@ -178,7 +182,7 @@ class Orvane:
         # The first frames draw the plot and the control strip.
         self.wait_for(lambda shot: shot.getpixel((525, 560)) != (0, 0, 0), "the first frame")
         if Orvane.left_button_left_down:
-            self.click(150, 25)  # on the title box, where a click does nothing
+            self.click(*REST)  # on the title box, where a click does nothing
             Orvane.left_button_left_down = False
         return self
 
@@ -215,8 +219,8 @@ class Orvane:
         time.sleep(0.3)
 
     def key(self, name):
-        """A key pressed over the plot, with the main window focused."""
-        self.move(250, 300)
+        """A key pressed with the main window focused."""
+        self.move(*REST)
         xdotool("windowfocus", "--sync", self.window, check=False)
         xdotool("key", name)
         time.sleep(0.3)
@@ -287,8 +291,9 @@ class Orvane:
         self.xkey(key)
 
     def quit(self, timeout=20):
-        """Holds Escape over the plot until the program ends; it saves Default.wsp on its way out."""
-        self.move(250, 300)
+        """Holds Escape over the main window until the program ends; it saves Default.wsp on its way
+        out."""
+        self.move(*REST)
         xdotool("windowfocus", "--sync", self.window, check=False)
         xdotool("keydown", "Escape")
         try:

@@ -40,7 +40,7 @@ def first_item(page, list_id):
 
 
 def open_about_page(run):
-    run.click(*control_button(5))  # the "other" menu, whose one item is "关于"
+    run.click(*control_button(5))  # the "other" menu, whose first item is "关于"
     run.xkey("Down")
     run.xkey("Return")
 

@@ -12,11 +12,15 @@
 //                                 "held" and keeps it until a line or the end of its input
 //     orvane-probe minimise       minimises the program's window, as its title bar button would;
 //     orvane-probe restore        restores it (the test display has no window manager to do it)
+//     orvane-probe text-mask TEXT the pixels of a text in the plot's font, glyph by glyph as the
+//                                 plot view's bitmap font lays them out: rows of '#' and '.'
 //
 // Rectangles are in the main window's client coordinates: left, top, right, bottom.
 #include <windows.h>
 
 #include <commctrl.h>
+
+#include "glui/PlotFont.h"
 
 #include <cstdio>
 #include <cwchar>
@@ -314,6 +318,50 @@ int SendSystemCommand(WPARAM command) {
     return 0;
 }
 
+// Each glyph's bitmap from the font (rows top down, each a whole number of 32-bit words, the
+// leftmost pixel in the top bit), placed at the pen by its origin; the pen moves by the glyph's
+// cell advance. The plot view's display lists are made from the same bitmaps and advances.
+int PrintTextMask(const wchar_t* text) {
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HFONT font = CreateFontW(-kPlotFontPixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
+                                   DEFAULT_PITCH | FF_DONTCARE, kPlotFontFace);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    TEXTMETRICW metrics;
+    GetTextMetricsW(dc, &metrics);
+    const MAT2 identity = {{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    std::vector<std::string> rows(static_cast<std::size_t>(metrics.tmHeight));
+    int pen = 0;
+    for (const wchar_t* c = text; *c != L'\0'; ++c) {
+        GLYPHMETRICS glyph;
+        const DWORD size = GetGlyphOutlineW(dc, *c, GGO_BITMAP, &glyph, 0, nullptr, &identity);
+        std::vector<unsigned char> bits(size);
+        if (size != 0 && size != GDI_ERROR)
+            GetGlyphOutlineW(dc, *c, GGO_BITMAP, &glyph, size, bits.data(), &identity);
+        const int stride = (static_cast<int>(glyph.gmBlackBoxX) + 31) / 32 * 4;
+        const int width = pen + glyph.gmCellIncX + static_cast<int>(glyph.gmBlackBoxX);
+        for (std::string& row : rows)
+            row.resize(static_cast<std::size_t>(width), '.');
+        for (int y = 0; size != 0 && y < static_cast<int>(glyph.gmBlackBoxY); ++y)
+            for (int x = 0; x < static_cast<int>(glyph.gmBlackBoxX); ++x) {
+                const int row = metrics.tmAscent - glyph.gmptGlyphOrigin.y + y;
+                const int column = pen + glyph.gmptGlyphOrigin.x + x;
+                if ((bits[static_cast<std::size_t>(y * stride + x / 8)] & (0x80 >> (x % 8))) != 0 &&
+                    row >= 0 && row < metrics.tmHeight && column >= 0)
+                    rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = '#';
+            }
+        pen += glyph.gmCellIncX;
+    }
+    SelectObject(dc, previous);
+    DeleteObject(font);
+    DeleteDC(dc);
+    std::string json = "{\"rows\": [";
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        json += (i > 0 ? ", \"" : "\"") + rows[i] + "\"";
+    std::fputs((json + "]}\n").c_str(), stdout);
+    return 0;
+}
+
 } // namespace
 
 // Wide arguments: the box titles are Chinese, whatever the code page of the Wine prefix.
@@ -326,8 +374,12 @@ int wmain(int argc, wchar_t** argv) {
         return PrintFreeHotKeys();
     if (argc == 3 && std::wcscmp(argv[1], L"hold") == 0)
         return HoldHotKey(argv[2]);
+    if (argc == 3 && std::wcscmp(argv[1], L"text-mask") == 0)
+        return PrintTextMask(argv[2]);
     if (argc == 2 && (std::wcscmp(argv[1], L"minimise") == 0 || std::wcscmp(argv[1], L"restore") == 0))
         return SendSystemCommand(std::wcscmp(argv[1], L"minimise") == 0 ? SC_MINIMIZE : SC_RESTORE);
-    std::fputs("usage: orvane-probe [box TITLE | hot-keys | hold KEY | minimise | restore]\n", stderr);
+    std::fputs(
+        "usage: orvane-probe [box TITLE | hot-keys | hold KEY | minimise | restore | text-mask TEXT]\n",
+        stderr);
     return 2;
 }
