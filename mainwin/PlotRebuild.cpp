@@ -20,7 +20,7 @@ std::size_t CountShown(const List& list) {
 
 } // namespace
 
-void RebuildPlot(GraphStore& store) {
+CompiledEvaluator::Counts RebuildPlot(GraphStore& store) {
     FunctionSampler functions;
     ParametricSampler parametrics;
     InequalitySampler inequalities;
@@ -30,7 +30,8 @@ void RebuildPlot(GraphStore& store) {
 
     PlotView& plot = store.plot;
     plot.ClearRecords();
-    plot.ReserveRecords(CountShown(store.inequalities) + CountShown(store.parametrics) + CountShown(store.functions));
+    plot.ReserveRecords(CountShown(store.inequalities) + CountShown(store.parametrics) +
+                        CountShown(store.functions));
     for (const InequalityGroup& record : store.inequalities) {
         if (IsHidden(record.hidden))
             continue;
@@ -52,4 +53,9 @@ void RebuildPlot(GraphStore& store) {
         buffer.function = record;
         functions.SampleFunction(buffer, kDefaultHalfRange);
     }
+    CompiledEvaluator::Counts counts = functions.EvaluationCounts();
+    counts.compiled += parametrics.EvaluationCounts().compiled;
+    counts.textual += parametrics.EvaluationCounts().textual;
+    counts.textualCalls += parametrics.EvaluationCounts().textualCalls;
+    return counts;
 }

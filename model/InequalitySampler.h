@@ -1,11 +1,11 @@
 #pragma once
 
-#include "expr/ExpressionEvaluator.h"
+#include "expr/CompiledEvaluator.h"
 #include "model/PlotBuffer.h"
 
 // Inequality groups are listed and kept in the plot list, but nothing evaluates or draws them:
 // their buffers hold no valid sample.
-class InequalitySampler : public ExpressionEvaluator {
+class InequalitySampler : public CompiledEvaluator {
 public:
     void MarkInequality(PlotBuffer& buffer) { buffer.kind = kInequalityPlot; }
 };

@@ -1,14 +1,18 @@
 #include "expr/CompiledEvaluator.h"
 
+#include "bench/BenchWorkspaces.h"
+#include "cli/WorkspaceJson.h"
 #include "expr/ExpressionEvaluator.h"
 #include "expr/ExpressionText.h"
 #include "expr/NumberText.h"
+#include "mainwin/PlotRebuild.h"
 #include "model/GraphStore.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -186,6 +190,46 @@ TEST_F(CompiledEvaluation, ACallHandedToTheTextualReductionSpendsTheBudgetOnce) 
     };
     Check(rows);
     EXPECT_EQ(evaluator.EvaluationCounts().textualCalls, 2);
+}
+
+// Every sample of every graph is evaluated (and the expressions of a parametric equation up to the
+// first that fails), all by their programs.
+void CheckRebuild(GraphStore& store) {
+    const CompiledEvaluator::Counts counts = RebuildPlot(store);
+    EXPECT_GE(counts.compiled, 2000 * static_cast<long>(store.functions.Size() + store.parametrics.Size()));
+    EXPECT_EQ(counts.textual, 0);
+    EXPECT_EQ(counts.textualCalls, 0);
+}
+
+// The example workspace, the benchmarks' workspace and their formulas: every sample runs its
+// program, and none of their calls is reduced textually.
+TEST(CompiledShare, EverySampleOfTheExampleAndTheBenchmarksIsCompiled) {
+    std::ifstream file(ORVANE_EXAMPLES_DIR "/showcase.json");
+    ASSERT_TRUE(file.good());
+    GraphStore showcase;
+    std::string error;
+    ASSERT_TRUE(WorkspaceFromJson(nlohmann::json::parse(file), showcase, error)) << error;
+    CheckRebuild(showcase);
+
+    GraphStore rebuild;
+    FillRebuildWorkspace(rebuild);
+    CheckRebuild(rebuild);
+
+    GraphStore store;
+    FillEvaluatorStore(store);
+    CompiledEvaluator evaluator;
+    evaluator.Bind(&store.constants, &store.functions);
+    for (const BenchFormula& formula : kEvaluatorSuite) {
+        char text[kWorkTextSize];
+        std::snprintf(text, sizeof text, "%s", formula.orvane);
+        Normalize(text);
+        ExpressionProgram program = evaluator.Compile(text, "x");
+        double value = 0;
+        EXPECT_EQ(evaluator.Evaluate(program, &kEvaluatorSample, value), Outcome::kSucceeded)
+            << formula.orvane;
+    }
+    EXPECT_EQ(evaluator.EvaluationCounts().compiled, kEvaluatorSuiteSize);
+    EXPECT_EQ(evaluator.EvaluationCounts().textual, 0);
 }
 
 } // namespace
