@@ -42,11 +42,14 @@ ExpressionProgram ExpressionCompiler::Compile(std::string_view text, std::string
     }
     // Value texts short enough for the whole text to take them all need no measuring.
     if (replaced > 0)
-        m_program.longestValueText =
-            m_program.fixedLength < kLongestText ? static_cast<int>((kLongestText - m_program.fixedLength) / replaced) : 0;
-    SymbolicText symbolic(text, variables, registers.data());
+        m_program.longestValueText = m_program.fixedLength < kLongestText
+                                         ? static_cast<int>((kLongestText - m_program.fixedLength) / replaced)
+                                         : 0;
     Value result{};
-    const Flow flow = Evaluate(symbolic, result);
+    // A text too long to work on ends its evaluation at once.
+    const Flow flow = text.size() > SymbolicText::kCapacity
+                          ? Stop()
+                          : Evaluate(SymbolicText(text, variables, registers.data()), result);
     // A text left to the textual reduction keeps what replacing its variables takes.
     m_program.compiled = flow != Flow::kRefused;
     if (flow == Flow::kRefused)
@@ -66,9 +69,7 @@ ExpressionProgram ExpressionCompiler::Compile(std::string_view text, std::string
     return std::move(m_program);
 }
 
-ExpressionCompiler::Flow ExpressionCompiler::Evaluate(SymbolicText& text, Value& result) {
-    if (text.CharacterCount() + text.SlotCount() > kLongestText)
-        return Stop();
+ExpressionCompiler::Flow ExpressionCompiler::Evaluate(SymbolicText text, Value& result) {
     if (const Flow flow = ReplaceConstants(text); flow != Flow::kGo)
         return flow;
     std::size_t open = 0;
@@ -112,9 +113,9 @@ ExpressionCompiler::Flow ExpressionCompiler::ReplaceConstants(SymbolicText& text
         if (WriteValueText(m_constants->ConstantValue(i), valueText) == 0)
             return Stop();
         for (; match == SymbolicText::Match::kFound; match = text.Find(pattern, 0, at)) {
-            text.Replace({at, at + pattern.size()}, valueText);
-            if (const Flow flow = CheckLength(text); flow != Flow::kGo)
-                return flow;
+            if (!text.Replace({at, at + pattern.size()}, valueText))
+                return Stop();
+            CheckLength(text);
         }
         if (match == SymbolicText::Match::kUndecided)
             return Flow::kRefused;
@@ -139,10 +140,10 @@ ExpressionCompiler::Flow ExpressionCompiler::ReduceNames(SymbolicText& text) {
             ++start;
         if (start == text.Size())
             return Flow::kGo;
-        std::string name;
+        char name[SymbolicText::kCapacity];
         std::size_t nameEnd = start;
         for (; nameEnd < text.Size() && IsNameLetter(text.CharacterAt(nameEnd)); ++nameEnd)
-            name += text.CharacterAt(nameEnd);
+            name[nameEnd - start] = text.CharacterAt(nameEnd);
         std::size_t tokenEnd = nameEnd;
         Value argument{-1, 0.0};
         if (nameEnd < text.Size()) {
@@ -155,7 +156,7 @@ ExpressionCompiler::Flow ExpressionCompiler::ReduceNames(SymbolicText& text) {
                 ++tokenEnd;
         }
         Value v{};
-        if (const Flow flow = CallNamed(name, argument, v); flow != Flow::kGo)
+        if (const Flow flow = CallNamed({name, nameEnd - start}, argument, v); flow != Flow::kGo)
             return flow;
         if (const Flow flow = WriteBack(text, {start, tokenEnd}, v); flow != Flow::kGo)
             return flow;
@@ -197,23 +198,22 @@ ExpressionCompiler::Flow ExpressionCompiler::ReducePowers(SymbolicText& text) {
     if (!text.Contains('^'))
         return Flow::kGo;
     const SymbolicText before = text;
-    std::vector<Range> terms;
-    std::vector<Range> factors;
-    std::vector<Value> operands;
-    std::vector<bool> separators;
+    SymbolicText::Pieces terms;
+    SymbolicText::Pieces factors;
+    Readings operands;
     if (!before.Split({0, before.Size()}, kPlusCode, kMinusCode, terms))
         return Stop();
     std::ptrdiff_t shift = 0; // how far the text after the last piece replaced has moved
-    for (const Range term : terms) {
-        if (!before.Contains('^', term))
+    for (int t = 0; t < terms.count; ++t) {
+        if (!before.Contains('^', terms.piece[t]))
             continue;
-        if (!before.Split(term, '*', '/', factors))
+        if (!before.Split(terms.piece[t], '*', '/', factors))
             return Stop();
-        for (const Range factor : factors) {
+        for (int f = 0; f < factors.count; ++f) {
+            const Range factor = factors.piece[f];
             if (!before.Contains('^', factor))
                 continue;
-            if (const Flow flow = ReadPieces(before, factor, '^', '^', operands, separators);
-                flow != Flow::kGo)
+            if (const Flow flow = ReadPieces(before, factor, '^', '^', operands); flow != Flow::kGo)
                 return flow;
             const std::size_t size = text.Size();
             const Range at{factor.begin + shift, factor.end + shift};
@@ -229,20 +229,20 @@ ExpressionCompiler::Flow ExpressionCompiler::ReduceProducts(SymbolicText& text) 
     if (!text.Contains('*') && !text.Contains('/'))
         return Flow::kGo;
     const SymbolicText before = text;
-    std::vector<Range> terms;
-    std::vector<Value> factors;
-    std::vector<bool> multiply;
+    SymbolicText::Pieces terms;
+    Readings factors;
     if (!before.Split({0, before.Size()}, kPlusCode, kMinusCode, terms))
         return Stop();
     std::ptrdiff_t shift = 0;
-    for (const Range term : terms) {
+    for (int t = 0; t < terms.count; ++t) {
+        const Range term = terms.piece[t];
         if (!before.Contains('*', term) && !before.Contains('/', term))
             continue;
-        if (const Flow flow = ReadPieces(before, term, '*', '/', factors, multiply); flow != Flow::kGo)
+        if (const Flow flow = ReadPieces(before, term, '*', '/', factors); flow != Flow::kGo)
             return flow;
         const std::size_t size = text.Size();
         const Range at{term.begin + shift, term.end + shift};
-        if (const Flow flow = WriteBack(text, at, Product(factors, multiply)); flow != Flow::kGo)
+        if (const Flow flow = WriteBack(text, at, Product(factors)); flow != Flow::kGo)
             return flow;
         shift += static_cast<std::ptrdiff_t>(text.Size()) - static_cast<std::ptrdiff_t>(size);
     }
@@ -250,54 +250,52 @@ ExpressionCompiler::Flow ExpressionCompiler::ReduceProducts(SymbolicText& text) 
 }
 
 ExpressionCompiler::Flow ExpressionCompiler::EvaluateSum(const SymbolicText& text, Value& result) {
-    std::vector<Value> terms;
-    std::vector<bool> add;
-    if (const Flow flow = ReadPieces(text, {0, text.Size()}, kPlusCode, kMinusCode, terms, add);
-        flow != Flow::kGo)
+    Readings terms;
+    if (const Flow flow = ReadPieces(text, {0, text.Size()}, kPlusCode, kMinusCode, terms); flow != Flow::kGo)
         return flow;
-    result = Sum(terms, add);
+    result = Sum(terms);
     return Flow::kGo;
 }
 
 ExpressionCompiler::Flow ExpressionCompiler::ReadPieces(const SymbolicText& text, Range range, char first,
-                                                        char second, std::vector<Value>& values,
-                                                        std::vector<bool>& firstSeparator) {
-    std::vector<Range> pieces;
+                                                        char second, Readings& readings) {
+    SymbolicText::Pieces pieces;
     if (!text.Split(range, first, second, pieces))
         return Stop();
-    values.clear();
-    firstSeparator.clear();
-    for (const Range piece : pieces) {
+    readings.count = pieces.count;
+    for (int i = 0; i < pieces.count; ++i) {
+        const Range piece = pieces.piece[i];
         SymbolicText::Reading reading{};
         if (!text.ReadNumberAt(piece.begin, reading))
             return Flow::kRefused;
-        values.push_back({reading.slot, reading.number});
+        readings.value[i] = {reading.slot, reading.number};
         // The separator in front of the piece; the first piece counts as after the first one.
-        firstSeparator.push_back(piece.begin == range.begin || text.CharacterAt(piece.begin - 1) == first);
+        readings.first[i] = piece.begin == range.begin || text.CharacterAt(piece.begin - 1) == first;
     }
     return Flow::kGo;
 }
 
-ExpressionCompiler::Value ExpressionCompiler::PowerChain(std::vector<Value>& operands) {
+ExpressionCompiler::Value ExpressionCompiler::PowerChain(Readings& operands) {
     // Right to left, as far as the operands are known; a power that is not finite fails, counts
     // 0 and ends the chain, whose value is then its first operand.
-    std::size_t last = operands.size() - 1;
-    for (; last >= 1 && operands[last].reg < 0 && operands[last - 1].reg < 0; --last) {
-        const double power = std::pow(operands[last - 1].number, operands[last].number);
+    Value* const operand = operands.value;
+    int last = operands.count - 1;
+    for (; last >= 1 && operand[last].reg < 0 && operand[last - 1].reg < 0; --last) {
+        const double power = std::pow(operand[last - 1].number, operand[last].number);
         if (!std::isfinite(power)) {
             m_program.failsAlways = true;
-            operands[last - 1].number = 0.0;
-            return operands[0];
+            operand[last - 1].number = 0.0;
+            return operand[0];
         }
-        operands[last - 1].number = power;
+        operand[last - 1].number = power;
     }
     if (last == 0)
-        return operands[0];
+        return operand[0];
     if (last == 1)
-        return Emit(Op::kPower, operands[0], operands[1]);
+        return Emit(Op::kPower, operand[0], operand[1]);
     const std::size_t first = m_program.chain.size();
-    for (std::size_t i = 0; i <= last; ++i)
-        m_program.chain.push_back(static_cast<std::uint16_t>(RegisterOf(operands[i])));
+    for (int i = 0; i <= last; ++i)
+        m_program.chain.push_back(static_cast<std::uint16_t>(RegisterOf(operand[i])));
     const int target = NewRegister(false);
     m_program.instructions.push_back({Op::kPowerChain, static_cast<std::uint16_t>(target),
                                       static_cast<std::uint16_t>(first),
@@ -305,11 +303,11 @@ ExpressionCompiler::Value ExpressionCompiler::PowerChain(std::vector<Value>& ope
     return {target, 0.0};
 }
 
-ExpressionCompiler::Value ExpressionCompiler::Product(const std::vector<Value>& factors,
-                                                      const std::vector<bool>& multiply) {
-    Value product = factors[0];
-    for (std::size_t i = 1; i < factors.size(); ++i) {
-        const Value factor = factors[i];
+ExpressionCompiler::Value ExpressionCompiler::Product(const Readings& factors) {
+    const bool* const multiply = factors.first;
+    Value product = factors.value[0];
+    for (int i = 1; i < factors.count; ++i) {
+        const Value factor = factors.value[i];
         if (!multiply[i] && factor.reg < 0 && factor.number == 0.0) {
             m_program.failsAlways = true; // a division by 0 is skipped
             continue;
@@ -325,12 +323,12 @@ ExpressionCompiler::Value ExpressionCompiler::Product(const std::vector<Value>& 
     return Finite(product, true);
 }
 
-ExpressionCompiler::Value ExpressionCompiler::Sum(const std::vector<Value>& terms,
-                                                  const std::vector<bool>& add) {
-    Value sum = terms[0];
+ExpressionCompiler::Value ExpressionCompiler::Sum(const Readings& terms) {
+    const bool* const add = terms.first;
+    Value sum = terms.value[0];
     bool finite = true; // a sum of numbers read from the text, finite until something is added
-    for (std::size_t i = 1; i < terms.size(); ++i) {
-        const Value term = terms[i];
+    for (int i = 1; i < terms.count; ++i) {
+        const Value term = terms.value[i];
         if (sum.reg < 0 && term.reg < 0) {
             sum.number = add[i] ? sum.number + term.number : sum.number - term.number;
         } else {
@@ -365,17 +363,19 @@ ExpressionCompiler::Value ExpressionCompiler::Gauss(Value v, bool integerPart) {
     return {-1, integerPart ? floor : v.number - floor};
 }
 
+// The value text of v in place of the range. A text that would grow past 255 characters ends the
+// reduction: here, when it must whatever stands in its slots.
 ExpressionCompiler::Flow ExpressionCompiler::WriteBack(SymbolicText& text, Range range, Value v) {
     if (v.reg < 0) {
         char valueText[kWorkTextSize];
-        if (WriteValueText(v.number, valueText) == 0)
+        if (WriteValueText(v.number, valueText) == 0 || !text.Replace(range, valueText))
             return Stop();
-        text.Replace(range, valueText);
-        return CheckLength(text);
+        CheckLength(text);
+        return Flow::kGo;
     }
-    text.Replace(range, v.reg);
-    if (const Flow flow = CheckLength(text); flow != Flow::kGo)
-        return flow;
+    if (!text.Replace(range, v.reg))
+        return Stop();
+    CheckLength(text);
     if (!m_rounded[v.reg]) {
         const int rounded = NewRegister(true);
         m_program.instructions.push_back(
@@ -385,17 +385,14 @@ ExpressionCompiler::Flow ExpressionCompiler::WriteBack(SymbolicText& text, Range
     return Flow::kGo;
 }
 
-// A text longer than 255 characters ends the reduction. One that must be, whatever stands in
-// its slots, ends it here; otherwise the text bounds the value texts that keep it short enough.
-ExpressionCompiler::Flow ExpressionCompiler::CheckLength(const SymbolicText& text) {
+// Lowers the program's bound on value texts to what keeps the text within 255 characters when
+// every slot holds as long a text.
+void ExpressionCompiler::CheckLength(const SymbolicText& text) {
     const std::size_t characters = text.CharacterCount();
     const std::size_t slots = text.SlotCount();
-    if (characters + slots > kLongestText)
-        return Stop();
     if (slots > 0)
         m_program.longestValueText =
             std::min(m_program.longestValueText, static_cast<int>((kLongestText - characters) / slots));
-    return Flow::kGo;
 }
 
 ExpressionCompiler::Flow ExpressionCompiler::Stop() {

@@ -39,23 +39,30 @@ private:
         double number;
     };
 
-    Flow Evaluate(SymbolicText& text, Value& result);
+    // The numbers read from the pieces of a text cut at two separators, and whether the one in
+    // front of each piece is the first separator (true for the first piece).
+    struct Readings {
+        int count = 0;
+        Value value[SplitPieces::kMaxPieces];
+        bool first[SplitPieces::kMaxPieces];
+    };
+
+    Flow Evaluate(SymbolicText text, Value& result);
     Flow ReplaceConstants(SymbolicText& text);
     Flow EvaluateFlat(SymbolicText& text, Value& result);
     Flow ReduceNames(SymbolicText& text);
     Flow ReducePowers(SymbolicText& text);
     Flow ReduceProducts(SymbolicText& text);
     Flow EvaluateSum(const SymbolicText& text, Value& result);
-    Flow ReadPieces(const SymbolicText& text, Range range, char first, char second,
-                    std::vector<Value>& values, std::vector<bool>& firstSeparator);
+    Flow ReadPieces(const SymbolicText& text, Range range, char first, char second, Readings& readings);
     Flow CallNamed(std::string_view name, Value argument, Value& result);
-    Value PowerChain(std::vector<Value>& operands);
-    Value Product(const std::vector<Value>& factors, const std::vector<bool>& multiply);
-    Value Sum(const std::vector<Value>& terms, const std::vector<bool>& add);
+    Value PowerChain(Readings& operands);
+    Value Product(const Readings& factors);
+    Value Sum(const Readings& terms);
     Value Finite(Value v, bool mayBeInfinite);
     Value Gauss(Value v, bool integerPart);
     Flow WriteBack(SymbolicText& text, Range range, Value v);
-    Flow CheckLength(const SymbolicText& text);
+    void CheckLength(const SymbolicText& text);
     Flow Stop();
 
     int NewRegister(bool rounded);

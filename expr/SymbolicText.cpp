@@ -3,7 +3,7 @@
 #include "expr/ExpressionText.h"
 #include "expr/NumberText.h"
 
-#include <string>
+#include <cstring>
 
 namespace {
 
@@ -11,12 +11,16 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// White space, which reading a number skips before the number and stops at after it.
+bool IsBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
 // Characters that reading a number never takes and never looks past: no number, exponent, hex
-// prefix, inf or nan(...) has them, and white space only leads a number. A reading that meets
+// prefix, inf or nan(...) has them. A reading that meets
 // one before a slot is decided by the characters before it.
 bool EndsEveryReading(char c) {
-    const bool blank = c == ' ' || (c >= '\t' && c <= '\r');
-    return !(blank || IsDigit(c) || IsNameLetter(c) || c == '.' || c == '+' || c == '-' || c == '_' ||
+    return !(IsBlank(c) || IsDigit(c) || IsNameLetter(c) || c == '.' || c == '+' || c == '-' || c == '_' ||
              c == '(' || c == ')');
 }
 
@@ -29,14 +33,13 @@ bool ContinuesAValue(char c) {
 } // namespace
 
 SymbolicText::SymbolicText(std::string_view text, std::string_view variables, const int* registers) {
-    m_items.reserve(text.size());
-    for (const char c : text) {
+    for (const char c : text.substr(0, kCapacity)) {
         const std::size_t variable = variables.find(c);
         if (variable == std::string_view::npos) {
-            m_items.push_back({c, kNoSlot});
+            m_items[m_size++] = {c, kNoSlot};
             ++m_characterCount;
         } else {
-            m_items.push_back({0, registers[variable]});
+            m_items[m_size++] = {0, static_cast<std::int16_t>(registers[variable])};
         }
     }
 }
@@ -50,77 +53,87 @@ bool SymbolicText::Contains(char c, Range range) const {
 
 SymbolicText SymbolicText::Part(Range range) const {
     SymbolicText part;
-    part.m_items.assign(m_items.begin() + range.begin, m_items.begin() + range.end);
-    for (const Item& item : part.m_items)
-        part.m_characterCount += item.slot == kNoSlot;
+    for (std::size_t i = range.begin; i < range.end; ++i) {
+        part.m_items[part.m_size++] = m_items[i];
+        part.m_characterCount += m_items[i].slot == kNoSlot;
+    }
     return part;
 }
 
-void SymbolicText::Replace(Range range, std::string_view characters) {
+// Makes the range `length` items long, moving what follows it.
+bool SymbolicText::Make(Range range, std::size_t length) {
+    const std::size_t size = m_size - (range.end - range.begin) + length;
+    if (size > kCapacity)
+        return false;
     for (std::size_t i = range.begin; i < range.end; ++i)
         m_characterCount -= m_items[i].slot == kNoSlot;
-    std::vector<Item> items;
-    items.reserve(characters.size());
-    for (const char c : characters)
-        items.push_back({c, kNoSlot});
+    std::memmove(m_items + range.begin + length, m_items + range.end, (m_size - range.end) * sizeof(Item));
+    m_size = size;
+    return true;
+}
+
+bool SymbolicText::Replace(Range range, std::string_view characters) {
+    if (!Make(range, characters.size()))
+        return false;
+    for (std::size_t i = 0; i < characters.size(); ++i)
+        m_items[range.begin + i] = {characters[i], kNoSlot};
     m_characterCount += characters.size();
-    m_items.erase(m_items.begin() + range.begin, m_items.begin() + range.end);
-    m_items.insert(m_items.begin() + range.begin, items.begin(), items.end());
+    return true;
 }
 
-void SymbolicText::Replace(Range range, int slot) {
-    for (std::size_t i = range.begin; i < range.end; ++i)
-        m_characterCount -= m_items[i].slot == kNoSlot;
-    m_items.erase(m_items.begin() + range.begin + 1, m_items.begin() + range.end);
-    m_items[range.begin] = {0, slot};
+bool SymbolicText::Replace(Range range, int slot) {
+    if (!Make(range, 1))
+        return false;
+    m_items[range.begin] = {0, static_cast<std::int16_t>(slot)};
+    return true;
 }
 
-bool SymbolicText::Split(Range range, char first, char second, std::vector<Range>& pieces) const {
-    pieces.clear();
+bool SymbolicText::Split(Range range, char first, char second, Pieces& pieces) const {
+    pieces.count = 0;
     std::size_t start = range.begin;
-    for (std::size_t i = range.begin; i < range.end; ++i) {
-        if (m_items[i].slot != kNoSlot || (m_items[i].character != first && m_items[i].character != second))
+    for (std::size_t i = range.begin; i <= range.end; ++i) {
+        if (i < range.end &&
+            (m_items[i].slot != kNoSlot || (m_items[i].character != first && m_items[i].character != second)))
             continue;
-        pieces.push_back({start, i});
+        if (pieces.count == SplitPieces::kMaxPieces)
+            return false;
+        pieces.piece[pieces.count++] = {start, i};
         start = i + 1;
     }
-    pieces.push_back({start, range.end});
-    return pieces.size() <= static_cast<std::size_t>(SplitPieces::kMaxPieces);
+    return true;
 }
 
 bool SymbolicText::ReadNumberAt(std::size_t position, Reading& reading) const {
     std::size_t first = position;
-    while (first < m_items.size() && m_items[first].slot == kNoSlot &&
-           (m_items[first].character == ' ' ||
-            (m_items[first].character >= '\t' && m_items[first].character <= '\r')))
+    while (first < m_size && m_items[first].slot == kNoSlot && IsBlank(m_items[first].character))
         ++first;
-    if (first < m_items.size() && m_items[first].slot != kNoSlot) {
+    if (first < m_size && m_items[first].slot != kNoSlot) {
         const std::size_t next = first + 1;
-        if (next < m_items.size() &&
-            (m_items[next].slot != kNoSlot || ContinuesAValue(m_items[next].character)))
+        if (next < m_size && (m_items[next].slot != kNoSlot || ContinuesAValue(m_items[next].character)))
             return false;
         reading = {0.0, m_items[first].slot};
         return true;
     }
     // Characters up to the next slot; a reading that could run into the slot is left undecided.
-    std::string characters;
-    std::size_t end = position;
+    char characters[kCapacity + 1];
+    std::size_t length = 0;
     bool ended = false;
-    for (; end < m_items.size() && m_items[end].slot == kNoSlot; ++end) {
-        characters += m_items[end].character;
-        ended = ended || EndsEveryReading(m_items[end].character);
+    for (std::size_t i = position; i < m_size && m_items[i].slot == kNoSlot; ++i) {
+        characters[length++] = m_items[i].character;
+        ended = ended || EndsEveryReading(m_items[i].character);
     }
-    if (end < m_items.size() && !ended)
+    characters[length] = '\0';
+    if (position + length < m_size && !ended)
         return false;
-    reading = {ReadNumber(characters.c_str()), kNoSlot};
+    reading = {ReadNumber(characters), kNoSlot};
     return true;
 }
 
 SymbolicText::Match SymbolicText::Find(std::string_view pattern, std::size_t from, std::size_t& at) const {
-    for (std::size_t start = from; start < m_items.size(); ++start) {
+    for (std::size_t start = from; start < m_size; ++start) {
         std::size_t i = start;
         std::size_t j = 0;
-        for (; j < pattern.size() && i < m_items.size(); ++i, ++j) {
+        for (; j < pattern.size() && i < m_size; ++i, ++j) {
             if (m_items[i].slot != kNoSlot) {
                 // A value text begins with a digit or '-'.
                 if (IsDigit(pattern[j]) || pattern[j] == '-')
