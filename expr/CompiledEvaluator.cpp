@@ -65,7 +65,7 @@ CompiledEvaluator::Outcome CompiledEvaluator::Evaluate(ExpressionProgram& progra
         return Outcome::kNotReplaced;
     if (program.compiled && run == Run::kDone) {
         m_callsLeft = CallChain::kCallBudget;
-        m_chain.Restart(&m_callsLeft);
+        m_chain.Restart(&m_callsLeft, nullptr);
         double result = 0.0;
         bool success = false;
         if (Execute(program, m_chain, result, success) == Run::kDone) {

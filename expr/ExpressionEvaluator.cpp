@@ -50,7 +50,8 @@ bool ExpressionEvaluator::Evaluate(std::string_view text, double& value) {
     m_success = true;
     if (!m_called) {
         m_callsLeft = CallChain::kCallBudget;
-        m_chain.Restart(&m_callsLeft);
+        m_memo.Clear();
+        m_chain.Restart(&m_callsLeft, &m_memo);
     }
     value = 0.0;
     char work[kWorkTextSize];
@@ -176,16 +177,22 @@ double ExpressionEvaluator::CallNamed(std::string_view name, double argument) {
 
 bool ExpressionEvaluator::CallFunction(int index, double argument, const CallChain& chain,
                                        double& value) const {
+    bool ok = false;
+    if (chain.Recall(index, argument, value, ok))
+        return ok;
+    const int callsBefore = chain.CallsLeft();
     value = 0.0;
     CallChain inner = chain;
     char text[kWorkTextSize];
-    if (!inner.Enter(index) || !m_functions->NormalizedText(index, text) ||
-        !ReplaceVariable(text, sizeof text, 'x', argument))
-        return false;
-    ExpressionEvaluator evaluator;
-    evaluator.Bind(m_constants, m_functions);
-    evaluator.SetCallChain(inner);
-    return evaluator.Evaluate(text, value);
+    if (inner.Enter(index) && m_functions->NormalizedText(index, text) &&
+        ReplaceVariable(text, sizeof text, 'x', argument)) {
+        ExpressionEvaluator evaluator;
+        evaluator.Bind(m_constants, m_functions);
+        evaluator.SetCallChain(inner);
+        ok = evaluator.Evaluate(text, value);
+    }
+    chain.Remember(index, argument, callsBefore, value, ok);
+    return ok;
 }
 
 ExpressionEvaluator::Step ExpressionEvaluator::WriteBack(char* work, std::string_view pattern, double value) {

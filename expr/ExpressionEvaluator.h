@@ -1,6 +1,7 @@
 #pragma once
 
 #include "expr/CallChain.h"
+#include "expr/CallMemo.h"
 
 #include <cstddef>
 #include <string_view>
@@ -55,5 +56,6 @@ private:
     CallChain m_chain;
     bool m_called = false;
     int m_callsLeft = 0;
+    CallMemo m_memo;
     bool m_success = true;
 };

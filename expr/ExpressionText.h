@@ -60,6 +60,22 @@ bool SplitAt(std::string_view text, char first, char second, SplitPieces& pieces
 
 enum class Group { kNone, kFound, kUnmatched };
 
+// Per character, its bracket: 1 + its kind (0 round, 1 square, 2 curly), plus 4 when it opens;
+// 0 for any other character. One look per character, the group search being on every path.
+struct Brackets {
+    unsigned char of[256];
+};
+inline constexpr Brackets kBrackets = [] {
+    Brackets brackets{};
+    const char opening[] = "([{";
+    const char closing[] = ")]}";
+    for (int kind = 0; kind < 3; ++kind) {
+        brackets.of[static_cast<unsigned char>(opening[kind])] = static_cast<unsigned char>(kind + 1 + 4);
+        brackets.of[static_cast<unsigned char>(closing[kind])] = static_cast<unsigned char>(kind + 1);
+    }
+    return brackets;
+}();
+
 // The bracket group to reduce next in a text of `size` positions whose characters `at` gives:
 // for the kinds (), [] and {} in that order, the first closing bracket of the kind and the last
 // opening bracket of the same kind before it. kUnmatched when that closing bracket has none.
@@ -70,30 +86,11 @@ Group FindGroup(std::size_t size, CharAt at, std::size_t& open, std::size_t& clo
     std::size_t openBefore[3] = {kNowhere, kNowhere, kNowhere};
     std::size_t lastOpen[3] = {kNowhere, kNowhere, kNowhere};
     for (std::size_t i = 0; i < size; ++i) {
-        int kind = 0;
-        bool opening = false;
-        switch (at(i)) {
-        case '(':
-            opening = true;
-            [[fallthrough]];
-        case ')':
-            kind = 0;
-            break;
-        case '[':
-            opening = true;
-            [[fallthrough]];
-        case ']':
-            kind = 1;
-            break;
-        case '{':
-            opening = true;
-            [[fallthrough]];
-        case '}':
-            kind = 2;
-            break;
-        default:
+        const int bracket = kBrackets.of[static_cast<unsigned char>(at(i))];
+        if (bracket == 0)
             continue;
-        }
+        const int kind = (bracket & 3) - 1;
+        const bool opening = (bracket & 4) != 0;
         if (firstClose[kind] != kNowhere)
             continue;
         if (opening) {

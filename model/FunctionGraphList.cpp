@@ -22,8 +22,15 @@ std::string FunctionGraphList::FormatListText(std::size_t index) const {
 }
 
 int FunctionGraphList::FindByName(std::string_view name) const {
-    for (std::size_t i = 0; i < m_records.size(); ++i)
-        if (FieldText(m_records[i].name) == name)
+    // Every name an evaluation meets is looked up here: compared in place, character by
+    // character, most records differ at the first or second.
+    for (std::size_t i = 0; i < m_records.size(); ++i) {
+        const char* field = m_records[i].name;
+        std::size_t n = 0;
+        while (n < name.size() && n < kNameSize && field[n] != '\0' && field[n] == name[n])
+            ++n;
+        if (n == name.size() && (n == kNameSize || field[n] == '\0'))
             return static_cast<int>(i);
+    }
     return -1;
 }

@@ -264,13 +264,29 @@ TEST_F(Evaluation, NamedConstantsAndUserFunctions) {
     AddFunction("RB", "RC(x)");
     AddFunction("RC", "RB(x)");
     const Case cases[] = {
-        {"$g*2", 19.6, true},         {"$ab", 10, true},     {"$q+1", 1, true},   {"$max", 3, true},
-        {"$g$g", 9.89, true},         {"$big", 0, false},    {"FA(2)", 5, true},  {"FA2", 5, true},
-        {"FA(3)+1", 11, true},        {"FB(-3)", 10, true},  {"FE(3)", 0, true},  {"FD(-1)", 0, false},
-        {"FD(100)", 2, true},         {"FF(0)", 1, false},   {"fa(2)", 0, true},  {"FA(FA(1))", 5, true},
-        {"FZ(2)", 0, true},           {"RA(1)", 1, false},   {"RB(1)", 0, false}, {"5+RA(1)", 6, false},
-        {"FB(x)", 10, true, 'x', -3}, {"FG1e300", 50, true}, // FG1 is called with 1e300 and gives 5; e300 is
-                                                             // a name worth 0
+        {"$g*2", 19.6, true},
+        {"$ab", 10, true},
+        {"$q+1", 1, true},
+        {"$max", 3, true},
+        {"$g$g", 9.89, true},
+        {"$big", 0, false},
+        {"FA(2)", 5, true},
+        {"FA2", 5, true},
+        {"FA(3)+1", 11, true},
+        {"FB(-3)", 10, true},
+        {"FE(3)", 0, true},
+        {"FD(-1)", 0, false},
+        {"FD(100)", 2, true},
+        {"FF(0)", 1, false},
+        {"fa(2)", 0, true},
+        {"FA(FA(1))", 5, true},
+        {"FZ(2)", 0, true},
+        {"RA(1)", 1, false},
+        {"RB(1)", 0, false},
+        {"5+RA(1)", 6, false},
+        {"FB(x)", 10, true, 'x', -3},
+        {"FG1e300", 50, true},     // FG1 is called with 1e300 and gives 5; e300 is
+                                   // a name worth 0
         {"$max", 0, true, 'x', 5}, // the letter inside a constant's name is replaced first
     };
     Check(cases);
@@ -314,6 +330,18 @@ TEST(EvaluationScopes, AnyScopeServes) {
         EXPECT_EQ(result.ok, c.ok) << c.text;
         EXPECT_EQ(result.value, c.value) << c.text;
     }
+}
+
+// The same call made again from another chain is another evaluation: FB(1) is 1 on its own but 0
+// within FA, where its call of FA is recursion.
+TEST_F(Evaluation, ACallRepeatedFromAnotherChainIsMadeAgain) {
+    AddFunction("FA", "FB(x)+1");
+    AddFunction("FB", "FA(x)");
+    const Case cases[] = {
+        {"FB(1)*10+FA(1)", 11, false},
+        {"FA(1)+FB(1)*10", 11, false},
+    };
+    Check(cases);
 }
 
 // Functions that each call the next ten times would make 10^9 calls from GA: without a budget
