@@ -109,9 +109,10 @@ void PrintEvaluatorSummary(const BenchSummary& summary) {
         const double t = summary.Nanoseconds("BM_Textual/" + std::to_string(i));
         const double c = summary.Nanoseconds("BM_Compiled/" + std::to_string(i));
         const double m = summary.Nanoseconds("BM_Muparser/" + std::to_string(i));
-        if (t == 0.0 || c == 0.0 || m == 0.0)
+        if (c == 0.0 || m == 0.0)
             continue;
-        textual.push_back(t);
+        if (t != 0.0)
+            textual.push_back(t);
         compiled.push_back(c);
         muparser.push_back(m);
         std::printf("%-24s %12.1f %12.1f %12.1f %8.1f\n", kEvaluatorSuite[i].orvane, t, c, m, c / m);

@@ -11,6 +11,16 @@
 
 namespace {
 
+// The brackets of a text, for FindGroup.
+struct Brackets {
+    const char* text;
+    std::size_t Next(std::size_t from) const {
+        const char* bracket = std::strpbrk(text + from, "()[]{}");
+        return bracket != nullptr ? static_cast<std::size_t>(bracket - text) : kNoBracket;
+    }
+    char At(std::size_t position) const { return text[position]; }
+};
+
 void CopyText(char* to, const char* from) {
     std::memcpy(to, from, std::strlen(from) + 1);
 }
@@ -66,8 +76,7 @@ bool ExpressionEvaluator::Evaluate(std::string_view text, double& value) {
 
     std::size_t open = 0;
     std::size_t close = 0;
-    const auto at = [&work](std::size_t i) { return work[i]; };
-    for (Group group; (group = FindGroup(std::strlen(work), at, open, close)) != Group::kNone;) {
+    for (Group group; (group = FindGroup(Brackets{work}, open, close)) != Group::kNone;) {
         if (group == Group::kUnmatched)
             return m_success = false;
         // The group's text after its opening bracket; number reading ignores the closing one.

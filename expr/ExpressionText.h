@@ -60,40 +60,23 @@ bool SplitAt(std::string_view text, char first, char second, SplitPieces& pieces
 
 enum class Group { kNone, kFound, kUnmatched };
 
-// Per character, its bracket: 1 + its kind (0 round, 1 square, 2 curly), plus 4 when it opens;
-// 0 for any other character. One look per character, the group search being on every path.
-struct Brackets {
-    unsigned char of[256];
-};
-inline constexpr Brackets kBrackets = [] {
-    Brackets brackets{};
-    const char opening[] = "([{";
-    const char closing[] = ")]}";
-    for (int kind = 0; kind < 3; ++kind) {
-        brackets.of[static_cast<unsigned char>(opening[kind])] = static_cast<unsigned char>(kind + 1 + 4);
-        brackets.of[static_cast<unsigned char>(closing[kind])] = static_cast<unsigned char>(kind + 1);
-    }
-    return brackets;
-}();
-
-// The bracket group to reduce next in a text of `size` positions whose characters `at` gives:
-// for the kinds (), [] and {} in that order, the first closing bracket of the kind and the last
-// opening bracket of the same kind before it. kUnmatched when that closing bracket has none.
-template <typename CharAt>
-Group FindGroup(std::size_t size, CharAt at, std::size_t& open, std::size_t& close) {
-    constexpr std::size_t kNowhere = ~std::size_t{0};
-    std::size_t firstClose[3] = {kNowhere, kNowhere, kNowhere};
-    std::size_t openBefore[3] = {kNowhere, kNowhere, kNowhere};
-    std::size_t lastOpen[3] = {kNowhere, kNowhere, kNowhere};
-    for (std::size_t i = 0; i < size; ++i) {
-        const int bracket = kBrackets.of[static_cast<unsigned char>(at(i))];
-        if (bracket == 0)
+// The bracket group to reduce next: for the kinds (), [] and {} in that order, the first closing
+// bracket of the kind and the last opening bracket of the same kind before it. kUnmatched when
+// that closing bracket has none. The text is met through `brackets`: its Next(from) is the
+// position of the first bracket at or after `from` (kNoBracket for none), its At(position) the
+// character there.
+constexpr std::size_t kNoBracket = ~std::size_t{0};
+template <typename Brackets>
+Group FindGroup(const Brackets& brackets, std::size_t& open, std::size_t& close) {
+    std::size_t firstClose[3] = {kNoBracket, kNoBracket, kNoBracket};
+    std::size_t openBefore[3] = {kNoBracket, kNoBracket, kNoBracket};
+    std::size_t lastOpen[3] = {kNoBracket, kNoBracket, kNoBracket};
+    for (std::size_t i = brackets.Next(0); i != kNoBracket; i = brackets.Next(i + 1)) {
+        const char c = brackets.At(i);
+        const int kind = c == '(' || c == ')' ? 0 : (c == '[' || c == ']' ? 1 : 2);
+        if (firstClose[kind] != kNoBracket)
             continue;
-        const int kind = (bracket & 3) - 1;
-        const bool opening = (bracket & 4) != 0;
-        if (firstClose[kind] != kNowhere)
-            continue;
-        if (opening) {
+        if (c == '(' || c == '[' || c == '{') {
             lastOpen[kind] = i;
             continue;
         }
@@ -103,9 +86,9 @@ Group FindGroup(std::size_t size, CharAt at, std::size_t& open, std::size_t& clo
             break; // round groups come first
     }
     for (int kind = 0; kind < 3; ++kind) {
-        if (firstClose[kind] == kNowhere)
+        if (firstClose[kind] == kNoBracket)
             continue;
-        if (openBefore[kind] == kNowhere)
+        if (openBefore[kind] == kNoBracket)
             return Group::kUnmatched;
         open = openBefore[kind];
         close = firstClose[kind];

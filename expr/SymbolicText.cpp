@@ -44,6 +44,15 @@ SymbolicText::SymbolicText(std::string_view text, std::string_view variables, co
     }
 }
 
+std::size_t SymbolicText::Next(std::size_t from) const {
+    for (std::size_t i = from; i < m_size; ++i) {
+        const char c = m_items[i].character; // 0 at a slot
+        if (c == '(' || c == ')' || c == '[' || c == ']' || c == '{' || c == '}')
+            return i;
+    }
+    return kNoBracket;
+}
+
 bool SymbolicText::Contains(char c, Range range) const {
     for (std::size_t i = range.begin; i < range.end; ++i)
         if (m_items[i].slot == kNoSlot && m_items[i].character == c)

@@ -47,6 +47,10 @@ public:
     // The character at a position, 0 at a slot: no character of the language is 0.
     char CharacterAt(std::size_t position) const { return m_items[position].character; }
 
+    // Its brackets, for FindGroup: the first at or after `from`, and the character at a position.
+    std::size_t Next(std::size_t from) const;
+    char At(std::size_t position) const { return CharacterAt(position); }
+
     std::size_t CharacterCount() const { return m_characterCount; }
     std::size_t SlotCount() const { return m_size - m_characterCount; }
 
