@@ -22,8 +22,8 @@ bool FitsProgram(const ExpressionProgram& program, std::size_t length, double va
 
 // The number of the value text of v, written into a text of the program; false when that value
 // text could make a text too long.
-bool RoundForText(const ExpressionProgram& program, double v, double& rounded) {
-    if (RoundQuickly(v, program.lowestExponent, program.highestExponent, rounded))
+bool RoundForText(const ExpressionProgram& program, double v, double& rounded, std::uint8_t& guess) {
+    if (RoundQuickly(v, program.lowestExponent, program.highestExponent, rounded, guess))
         return true;
     // The opposite of a number read back is written without rounding again: room for its sign.
     const std::size_t length = RoundThroughText(v, rounded);
@@ -95,7 +95,7 @@ CompiledEvaluator::Run CompiledEvaluator::Replace(ExpressionProgram& program, co
         // A value that rounds to itself is used at once; rounding it again only tells its length.
         double again = 0.0;
         quick = RoundQuickly(values[i], program.lowestExponent, program.highestExponent,
-                             rounded ? again : variable) &&
+                             rounded ? again : variable, program.guesses[i]) &&
                 quick;
         if (rounded)
             variable = values[i];
@@ -131,7 +131,7 @@ CompiledEvaluator::Run CompiledEvaluator::Execute(ExpressionProgram& program, co
         const ExpressionProgram::Instruction& in = *next;
         switch (in.op) {
         case Op::kRound:
-            if (!RoundForText(program, r[in.a], r[in.target]))
+            if (!RoundForText(program, r[in.a], r[in.target], program.guesses[in.b]))
                 return Run::kTextual;
             break;
         case Op::kAdd:

@@ -44,6 +44,7 @@ ExpressionProgram ExpressionCompiler::Compile(std::string_view text, std::string
         registers.push_back(NewRegister(true));
         m_program.occurrences.push_back(count);
         m_program.variableRegisters.push_back(static_cast<std::uint16_t>(registers.back()));
+        m_program.guesses.push_back(0);
         m_program.fixedLength -= count;
         replaced += count;
     }
@@ -386,8 +387,10 @@ ExpressionCompiler::Flow ExpressionCompiler::WriteBack(SymbolicText& text, Range
     CheckLength(text);
     if (!m_rounded[v.reg]) {
         const int rounded = NewRegister(true);
-        m_program.instructions.push_back(
-            {Op::kRound, static_cast<std::uint16_t>(rounded), static_cast<std::uint16_t>(v.reg), 0});
+        m_program.instructions.push_back({Op::kRound, static_cast<std::uint16_t>(rounded),
+                                          static_cast<std::uint16_t>(v.reg),
+                                          static_cast<std::uint16_t>(m_program.guesses.size())});
+        m_program.guesses.push_back(0);
         text.Replace({range.begin, range.begin + 1}, rounded);
     }
     return Flow::kGo;

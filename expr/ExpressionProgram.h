@@ -10,7 +10,8 @@
 // Made by ExpressionCompiler and run by CompiledEvaluator; plain data.
 struct ExpressionProgram {
     enum class Op : std::uint8_t {
-        kRound,       // target = the number the value text of a reads back as (a value written back)
+        kRound,       // target = the number the value text of a reads back as (a value written back);
+                      // b is its guess (RoundQuickly)
         kAdd,         // target = a + b
         kSubtract,    // target = a - b
         kMultiply,    // target = a * b
@@ -50,6 +51,9 @@ struct ExpressionProgram {
     // The registers, with the constants in place; the others are written before they are read.
     std::vector<double> registers;
     std::vector<std::uint16_t> chain;
+    // Where the last values rounded at each step stood among the binary exponents (RoundQuickly):
+    // one per variable, then one per kRound.
+    std::vector<std::uint8_t> guesses;
     // Set when a step fails whatever the values (1/0, lg0).
     bool failsAlways = false;
 

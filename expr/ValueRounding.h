@@ -16,8 +16,11 @@ constexpr int kQuickHighestExponent = 27;
 // The rounded value without the text, for values whose decimal exponent after rounding lies in
 // lowest..highest (within the quick range) and zeros when that range is not empty. False, with
 // `rounded` unchanged, for any other value and for the rare values within 2^-30 of a tie, whose
-// tie the text decides.
-inline bool RoundQuickly(double value, int lowestExponent, int highestExponent, double& rounded);
+// tie the text decides. `guess` is the binary exponent (its place in the quick range) of the
+// last value rounded at the same step: one sample's values mostly share it with the last
+// sample's, and the scaling then need not wait for the value's own, which is checked and kept.
+inline bool RoundQuickly(double value, int lowestExponent, int highestExponent, double& rounded,
+                         std::uint8_t& guess);
 
 // The rounded value through the value text itself. Returns the text's length, or 0 (rounded
 // unchanged) when the value has no value text: not finite, or too long.
@@ -105,42 +108,49 @@ inline constexpr double kTieMargin = 0x1p-30;
 
 } // namespace value_rounding
 
-inline bool RoundQuickly(double value, int lowestExponent, int highestExponent, double& rounded) {
-    std::uint64_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    const unsigned index =
-        static_cast<unsigned>((bits >> 52) & 0x7FF) - (1023 + value_rounding::kLowestBinaryExponent);
-    if (index >= static_cast<unsigned>(value_rounding::kBinaryExponents)) {
-        if (value != 0.0)
-            return false;
-        rounded = value; // "0" or "-0"
-        return lowestExponent <= highestExponent;
-    }
-    int exponent = value_rounding::kScales.exponent[index];
-    double power = value_rounding::kScales.power[index];
+inline bool RoundQuickly(double value, int lowestExponent, int highestExponent, double& rounded,
+                         std::uint8_t& guess) {
+    using namespace value_rounding;
+    int exponent = kScales.exponent[guess];
+    double power = kScales.power[guess];
     // Signed throughout: the digits take the value's sign, and so does their quotient.
     double scaled = exponent <= 5 ? value * power : value / power;
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    const unsigned index = static_cast<unsigned>((bits >> 52) & 0x7FF) - (1023 + kLowestBinaryExponent);
+    if (index != guess) {
+        if (index >= static_cast<unsigned>(kBinaryExponents)) {
+            if (value != 0.0)
+                return false;
+            rounded = value; // "0" or "-0"
+            return lowestExponent <= highestExponent;
+        }
+        guess = static_cast<std::uint8_t>(index);
+        exponent = kScales.exponent[index];
+        power = kScales.power[index];
+        scaled = exponent <= 5 ? value * power : value / power;
+    }
     if (std::fabs(scaled) >= 1e6) {
         ++exponent;
-        power = value_rounding::kExactPowers[exponent <= 5 ? 5 - exponent : exponent - 5];
+        power = kExactPowers[exponent <= 5 ? 5 - exponent : exponent - 5];
         scaled = exponent <= 5 ? value * power : value / power;
     }
     if (exponent < lowestExponent || exponent > highestExponent)
         return false;
-    double digits = (scaled + value_rounding::kRounder) - value_rounding::kRounder;
-    if (0.5 - std::fabs(scaled - digits) < value_rounding::kTieMargin)
+    double digits = (scaled + kRounder) - kRounder;
+    if (0.5 - std::fabs(scaled - digits) < kTieMargin)
         return false;
     if (std::fabs(digits) >= 1e6) { // 999999.5 and up carry into the next power
         if (++exponent > highestExponent)
             return false;
         digits = std::copysign(1e5, digits);
-        power = value_rounding::kExactPowers[exponent <= 5 ? 5 - exponent : exponent - 5];
+        power = kExactPowers[exponent <= 5 ? 5 - exponent : exponent - 5];
     }
     // The double nearest to the six digits times 10^(exponent - 5).
     if (exponent > 5) {
         rounded = digits * power;
     } else {
-        const value_rounding::Reciprocal& reciprocal = value_rounding::kReciprocals[5 - exponent];
+        const Reciprocal& reciprocal = kReciprocals[5 - exponent];
         rounded = digits * reciprocal.first + digits * reciprocal.rest;
     }
     return true;
