@@ -4,7 +4,6 @@
 #include "expr/ExpressionEvaluator.h"
 #include "expr/ExpressionProgram.h"
 
-#include <cstddef>
 #include <memory>
 #include <string_view>
 #include <vector>

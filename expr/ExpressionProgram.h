@@ -7,7 +7,8 @@
 
 // The textual reduction of one normalized text, worked out once for any values of its variables:
 // the arithmetic of every step, in the order the reduction takes them, on registers of doubles.
-// Made by ExpressionCompiler and run by CompiledEvaluator; plain data.
+// Made by ExpressionCompiler and run by CompiledEvaluator in its own registers, so one run at a
+// time: a called function is never called again within its own call. Plain data.
 struct ExpressionProgram {
     enum class Op : std::uint8_t {
         kRound,       // target = the number the value text of a reads back as (a value written back);

@@ -17,8 +17,8 @@ bool IsBlank(char c) {
 }
 
 // Characters that reading a number never takes and never looks past: no number, exponent, hex
-// prefix, inf or nan(...) has them. A reading that meets
-// one before a slot is decided by the characters before it.
+// prefix, inf or nan(...) has them. A reading that meets one before a slot is decided by the
+// characters before it.
 bool EndsEveryReading(char c) {
     return !(IsBlank(c) || IsDigit(c) || IsNameLetter(c) || c == '.' || c == '+' || c == '-' || c == '_' ||
              c == '(' || c == ')');
