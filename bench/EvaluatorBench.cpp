@@ -1,8 +1,10 @@
 // Time per evaluation of expressions typical of graphs, each with its variable already replaced
 // by a sample value, against muparser evaluating the same formula with a bound variable.
 #include "BenchSummary.h"
+#include "BenchWorkspaces.h"
 #include "Summaries.h"
 
+#include "expr/CompiledEvaluator.h"
 #include "expr/ExpressionEvaluator.h"
 #include "expr/ExpressionText.h"
 #include "expr/NumberText.h"
@@ -19,46 +21,10 @@
 
 namespace {
 
-constexpr double kSample = 2.37;
-
-struct Formula {
-    const char* orvane;   // as typed in Orvane, in x
-    const char* muparser; // the same formula for muparser
-};
-
-const Formula kSuite[] = {
-    {"x^2+3*x-5", "x^2+3*x-5"},
-    {"x^3-2*x^2+x-7", "x^3-2*x^2+x-7"},
-    {"(x+1)*(x-1)/(x^2+1)", "(x+1)*(x-1)/(x^2+1)"},
-    {"sinx", "sin(x)"},
-    {"2*sin(x)^2+1", "2*sin(x)^2+1"},
-    {"cos(sinx)", "cos(sin(x))"},
-    {"tg(sin(lgx))", "tan(sin(log10(x)))"},
-    {"lgx/lg2", "log10(x)/log10(2)"},
-    {"ln(abs(x)+1)", "ln(abs(x)+1)"},
-    {"exp(-x^2/2)", "exp(-x^2/2)"},
-    {"x^0.5+x^(1/3)", "x^0.5+x^(1/3)"},
-    {"[x]+{x}", "floor(x)+frac(x)"},
-    {"{x/3}*3", "frac(x/3)*3"},
-    {"arctgx+arcctgx", "atan(x)+atan(1/x)"},
-    {"sec(x)*csc(x)", "1/cos(x)*1/sin(x)"},
-    {"abs(x-2)*3-[x^2]", "abs(x-2)*3-floor(x^2)"},
-    {"FA(x)+1", "(x^2+1)+1"},
-    {"$g*x^2/2", "g*x^2/2"},
-};
-constexpr int kSuiteSize = static_cast<int>(std::size(kSuite));
-
 GraphStore& Store() {
     static GraphStore store = [] {
         GraphStore s;
-        FunctionGraph fa{};
-        SetFieldText(fa.name, "FA");
-        SetFieldText(fa.text, "x^2+1");
-        s.functions.Append(fa);
-        NamedConstant g{};
-        SetFieldText(g.name, "g");
-        g.value = 9.8;
-        s.constants.Append(g);
+        FillEvaluatorStore(s);
         return s;
     }();
     return store;
@@ -69,12 +35,13 @@ std::string Prepared(const char* typed) {
     char text[kWorkTextSize];
     std::snprintf(text, sizeof text, "%s", typed);
     Normalize(text);
-    ReplaceVariable(text, sizeof text, 'x', kSample);
+    ReplaceVariable(text, sizeof text, 'x', kEvaluatorSample);
     return text;
 }
 
-void BM_Orvane(benchmark::State& state) {
-    const std::string text = Prepared(kSuite[state.range(0)].orvane);
+// The textual reduction of the prepared text.
+void BM_Textual(benchmark::State& state) {
+    const std::string text = Prepared(kEvaluatorSuite[state.range(0)].orvane);
     ExpressionEvaluator evaluator;
     evaluator.Bind(&Store().constants, &Store().functions);
     double value = 0.0;
@@ -84,45 +51,76 @@ void BM_Orvane(benchmark::State& state) {
     }
 }
 
-double Floor(double v) { return std::floor(v); }
-double Fraction(double v) { return v - std::floor(v); }
+// The compiled program run for the sample value, its substitution included, as muparser's bound
+// variable is read on every evaluation.
+void BM_Compiled(benchmark::State& state) {
+    char text[kWorkTextSize];
+    std::snprintf(text, sizeof text, "%s", kEvaluatorSuite[state.range(0)].orvane);
+    Normalize(text);
+    CompiledEvaluator evaluator;
+    evaluator.Bind(&Store().constants, &Store().functions);
+    ExpressionProgram program = evaluator.Compile(text, "x");
+    double x = kEvaluatorSample;
+    double value = 0.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(x);
+        benchmark::DoNotOptimize(evaluator.Evaluate(program, &x, value));
+        benchmark::DoNotOptimize(value);
+    }
+    if (evaluator.EvaluationCounts().textual != 0)
+        state.SkipWithError("evaluated textually");
+}
+
+double Floor(double v) {
+    return std::floor(v);
+}
+double Fraction(double v) {
+    return v - std::floor(v);
+}
 
 void BM_Muparser(benchmark::State& state) {
-    double x = kSample;
+    double x = kEvaluatorSample;
     mu::Parser parser;
     parser.DefineVar("x", &x);
     parser.DefineConst("g", 9.8);
     parser.DefineFun("floor", Floor);
     parser.DefineFun("frac", Fraction);
-    parser.SetExpr(kSuite[state.range(0)].muparser);
+    parser.SetExpr(kEvaluatorSuite[state.range(0)].muparser);
     parser.Eval(); // compiles to bytecode
     for (auto _ : state)
         benchmark::DoNotOptimize(parser.Eval());
 }
 
-BENCHMARK(BM_Orvane)->DenseRange(0, kSuiteSize - 1);
-BENCHMARK(BM_Muparser)->DenseRange(0, kSuiteSize - 1);
+BENCHMARK(BM_Textual)->DenseRange(0, kEvaluatorSuiteSize - 1);
+BENCHMARK(BM_Compiled)->DenseRange(0, kEvaluatorSuiteSize - 1);
+BENCHMARK(BM_Muparser)->DenseRange(0, kEvaluatorSuiteSize - 1);
 
 } // namespace
 
-
 void PrintEvaluatorSummary(const BenchSummary& summary) {
-    std::vector<double> orvane;
+    std::vector<double> textual;
+    std::vector<double> compiled;
     std::vector<double> muparser;
-    if (summary.Nanoseconds("BM_Orvane/0") == 0.0)
+    if (summary.Nanoseconds("BM_Compiled/0") == 0.0)
         return;
-    std::printf("\n%-24s %12s %12s %8s\n", "expression", "orvane ns", "muparser ns", "ratio");
-    for (int i = 0; i < kSuiteSize; ++i) {
-        const double o = summary.Nanoseconds("BM_Orvane/" + std::to_string(i));
+    std::printf("\n%-24s %12s %12s %12s %8s\n", "expression", "textual ns", "compiled ns", "muparser ns",
+                "ratio");
+    for (int i = 0; i < kEvaluatorSuiteSize; ++i) {
+        const double t = summary.Nanoseconds("BM_Textual/" + std::to_string(i));
+        const double c = summary.Nanoseconds("BM_Compiled/" + std::to_string(i));
         const double m = summary.Nanoseconds("BM_Muparser/" + std::to_string(i));
-        if (o == 0.0 || m == 0.0)
+        if (c == 0.0 || m == 0.0)
             continue;
-        orvane.push_back(o);
+        if (t != 0.0)
+            textual.push_back(t);
+        compiled.push_back(c);
         muparser.push_back(m);
-        std::printf("%-24s %12.1f %12.1f %8.1f\n", kSuite[i].orvane, o, m, o / m);
+        std::printf("%-24s %12.1f %12.1f %12.1f %8.1f\n", kEvaluatorSuite[i].orvane, t, c, m, c / m);
     }
-    const double orvaneMedian = BenchSummary::Median(orvane);
+    const double textualMedian = BenchSummary::Median(textual);
+    const double compiledMedian = BenchSummary::Median(compiled);
     const double muparserMedian = BenchSummary::Median(muparser);
-    std::printf("\nmedian ns per evaluation: orvane %.1f, muparser %.1f, ratio %.1f\n", orvaneMedian, muparserMedian,
-                orvaneMedian / muparserMedian);
+    std::printf(
+        "\nmedian ns per evaluation: textual %.1f, compiled %.1f, muparser %.1f; compiled to muparser %.1f\n",
+        textualMedian, compiledMedian, muparserMedian, compiledMedian / muparserMedian);
 }

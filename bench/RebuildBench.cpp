@@ -1,6 +1,7 @@
-// The plot rebuild of a full workspace: 26 functions (Y= and X=) and 26 parametric equations
-// with realistic expressions, some calling user functions, some using constants.
+// The plot rebuild of a full workspace, 26 functions (Y= and X=) and 26 parametric equations, and
+// of one high-precision inequality group (BenchWorkspaces).
 #include "BenchSummary.h"
+#include "BenchWorkspaces.h"
 #include "Summaries.h"
 
 #include "mainwin/PlotRebuild.h"
@@ -12,64 +13,28 @@
 
 namespace {
 
-const char* const kFunctions[26] = {
-    "x^2/10",          "sinx*3",           "cos(x/2)*2",        "x^3/100-x",       "lg(abs(x)+1)*2",
-    "exp(-x^2/8)*5",   "[x]",              "{x}*2",             "1/x",             "tg(x/4)",
-    "FA(x)+1",         "FB(x)-FA(x)",      "$a*x+$b",           "$g*x^2/50",       "sin(x)^2+cos(x)^2",
-    "arctg(x)*3",      "abs(x)-5",         "(x+1)*(x-1)/10",    "x^0.5",           "ln(x+11)",
-    "FC(x/2)",         "sec(x/5)",         "arcsin(x/10)*4",    "2^(x/3)",         "FD(x)*$a",
-    "y^2/10",
-};
-const char* const kParametrics[26] = {
-    "cost&sint&t/5",          "3*cos(t)&3*sin(t)&0",      "sin(2*t)*4&sin(3*t)*4&0", "t&t^2/10&cost",
-    "cos(t)*t/3&sin(t)*t/3&t/2", "FA(t)/10&t&0",          "$a*cost&$b*sint&t/4",     "cost^3*5&sint^3*5&0",
-    "t/2&sin(t*2)&cos(t*2)",  "exp(-t^2/20)*t&t&0",       "2*cos(t)+cos(2*t)&2*sin(t)-sin(2*t)&0",
-    "cos(t)&sin(t)&lg(abs(t)+1)", "[t]&{t}*3&0",          "t*cost/2&t*sint/2&0",     "sec(t/4)&t&0",
-    "FB(t)&FC(t)&t",          "arctg(t)*4&t/2&0",         "4*sin(t)&3*cos(t)&t/3",   "t&abs(t)-3&0",
-    "cos(3*t)*cost*5&cos(3*t)*sint*5&0", "ln(t+11)&t&1",  "sint*$g/5&cost&0",        "t^3/100&t&0",
-    "tg(t/5)&t&0",            "sin(t)+cos(t)&sin(t)-cos(t)&t/10", "FD(t)/20&t/3&sint",
-};
-
-GraphStore FullWorkspace() {
-    GraphStore store;
-    for (int i = 0; i < 26; ++i) {
-        FunctionGraph f{};
-        const char name[3] = {'F', static_cast<char>('A' + i), '\0'};
-        SetFieldText(f.name, name);
-        SetFieldText(f.text, kFunctions[i]);
-        f.lower = -10;
-        f.upper = 10;
-        f.form = i % 7 == 6 || i == 25 ? kFormX : kFormY;
-        store.functions.Append(f);
-
-        ParametricGraph p{};
-        const char pname[3] = {'E', static_cast<char>('A' + i), '\0'};
-        SetFieldText(p.name, pname);
-        SetFieldText(p.text, kParametrics[i]);
-        p.lower = -6.28;
-        p.upper = 6.28;
-        store.parametrics.Append(p);
-    }
-    for (const auto& [name, value] : {std::pair{"a", 1.5}, {"b", -2.0}, {"g", 9.8}}) {
-        NamedConstant c{};
-        SetFieldText(c.name, name);
-        c.value = value;
-        store.constants.Append(c);
-    }
-    return store;
-}
-
 std::size_t g_recordBytes = 0;
+CompiledEvaluator::Counts g_counts;
+CompiledEvaluator::Counts g_regionCounts;
 
 void BM_Rebuild(benchmark::State& state) {
-    GraphStore store = FullWorkspace();
+    GraphStore store;
+    FillRebuildWorkspace(store);
     for (auto _ : state)
-        RebuildPlot(store);
+        g_counts = RebuildPlot(store);
     g_recordBytes = store.plot.Records().capacity() * sizeof(PlotBuffer);
     state.SetLabel(std::to_string(store.plot.Records().size()) + " buffers");
 }
 
+void BM_RebuildRegion(benchmark::State& state) {
+    GraphStore store;
+    FillRegionWorkspace(store);
+    for (auto _ : state)
+        g_regionCounts = RebuildPlot(store);
+}
+
 BENCHMARK(BM_Rebuild)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RebuildRegion)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
@@ -80,4 +45,12 @@ void PrintRebuildSummary(const BenchSummary& summary) {
     std::printf("\nplot rebuild of 26 functions and 26 parametric equations: %.1f ms; record list %.2f MB "
                 "(%zu bytes)\n",
                 nanoseconds / 1e6, g_recordBytes / 1048576.0, g_recordBytes);
+    std::printf(
+        "evaluations by their compiled program: %ld; reduced textually: %ld, and %ld calls within them\n",
+        g_counts.compiled, g_counts.textual, g_counts.textualCalls);
+    const double region = summary.Nanoseconds("BM_RebuildRegion");
+    if (region != 0.0)
+        std::printf("plot rebuild of one inequality group of three conditions at 200 x 200 points: %.1f ms; "
+                    "evaluations by their compiled program: %ld; reduced textually: %ld\n",
+                    region / 1e6, g_regionCounts.compiled, g_regionCounts.textual);
 }

@@ -1,7 +1,7 @@
 #include "cli/EvalCommand.h"
 
 #include "cli/CliOutput.h"
-#include "expr/ExpressionEvaluator.h"
+#include "expr/CompiledEvaluator.h"
 #include "expr/ExpressionText.h"
 #include "expr/NumberText.h"
 #include "model/GraphStore.h"
@@ -14,7 +14,9 @@
 
 namespace {
 
-int BadArguments(const std::string& message) { return Fail("eval", 2, message); }
+int BadArguments(const std::string& message) {
+    return Fail("eval", 2, message);
+}
 
 // NAME=VALUE; the value must be a whole number text.
 bool ParseConstant(std::string_view argument, NamedConstant& constant, std::string& error) {
@@ -68,10 +70,10 @@ bool ParseFunction(std::string_view argument, FunctionGraph& function, std::stri
 }
 
 // Normalizes and evaluates one typed expression, as the expression page does.
-void EvaluateLine(ExpressionEvaluator& evaluator, std::string text) {
+void EvaluateLine(CompiledEvaluator& evaluator, std::string text) {
     Normalize(text.data());
     double value = 0.0;
-    const bool ok = evaluator.Evaluate(text.c_str(), value);
+    const bool ok = evaluator.Evaluate(std::string_view(text.c_str()), value);
     std::printf("%g %s\n", value, ok ? "ok" : "failed");
 }
 
@@ -128,7 +130,7 @@ int RunEvalCommand(int argc, char** argv) {
     if (expression == nullptr)
         return BadArguments("no expression given (use - to read them from standard input)");
 
-    ExpressionEvaluator evaluator;
+    CompiledEvaluator evaluator;
     evaluator.Bind(&store.constants, &store.functions);
     if (std::strcmp(expression, "-") != 0) {
         EvaluateLine(evaluator, expression);

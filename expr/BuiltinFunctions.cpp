@@ -3,11 +3,11 @@
 #include "expr/Trigonometry.h"
 
 #include <cmath>
-#include <cstring>
+#include <string_view>
 
 namespace {
 
-const char* const kNames[kBuiltinCount] = {
+constexpr std::string_view kNames[kBuiltinCount] = {
     "sin",    "cos",    "TG",     "CTG",    "sec", "csc", "arcsin", "arccos",
     "ARCTG",  "ARCCTG", "arcsec", "arccsc", "lg",  "ln",  "EXP",    "abs",
 };
@@ -45,8 +45,9 @@ double Value(int index, double v) {
 } // namespace
 
 int FindBuiltin(const char* name, std::size_t length) {
+    // Every name an evaluation meets is looked up here first; most differ at the first letter.
     for (int i = 0; i < kBuiltinCount; ++i)
-        if (std::strlen(kNames[i]) == length && std::memcmp(kNames[i], name, length) == 0)
+        if (length > 0 && kNames[i][0] == name[0] && kNames[i] == std::string_view(name, length))
             return i;
     return -1;
 }

@@ -11,43 +11,19 @@
 
 namespace {
 
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsArgumentChar(char c) { return (c >= '0' && c <= '9') || c == '-' || c == '.'; }
-
-enum class Group { None, Found, Unmatched };
-
-// The group to reduce next: for the kinds (), [] and {} in that order, the first closing bracket
-// of the kind and the last opening bracket of the same kind before it.
-Group FindGroup(const char* text, std::size_t& open, std::size_t& close) {
-    const char* firstClose[3] = {nullptr, nullptr, nullptr};
-    const char* openBefore[3] = {nullptr, nullptr, nullptr};
-    const char* lastOpen[3] = {nullptr, nullptr, nullptr};
-    for (const char* c = std::strpbrk(text, "()[]{}"); c != nullptr; c = std::strpbrk(c + 1, "()[]{}")) {
-        const int kind = *c == '(' || *c == ')' ? 0 : (*c == '[' || *c == ']' ? 1 : 2);
-        if (firstClose[kind] != nullptr)
-            continue;
-        if (*c == '(' || *c == '[' || *c == '{') {
-            lastOpen[kind] = c;
-            continue;
-        }
-        firstClose[kind] = c;
-        openBefore[kind] = lastOpen[kind];
-        if (kind == 0)
-            break; // round groups come first
+// The brackets of a text, for FindGroup.
+struct Brackets {
+    const char* text;
+    std::size_t Next(std::size_t from) const {
+        const char* bracket = std::strpbrk(text + from, "()[]{}");
+        return bracket != nullptr ? static_cast<std::size_t>(bracket - text) : kNoBracket;
     }
-    for (int kind = 0; kind < 3; ++kind) {
-        if (firstClose[kind] == nullptr)
-            continue;
-        if (openBefore[kind] == nullptr)
-            return Group::Unmatched;
-        open = openBefore[kind] - text;
-        close = firstClose[kind] - text;
-        return Group::Found;
-    }
-    return Group::None;
+    char At(std::size_t position) const { return text[position]; }
+};
+
+void CopyText(char* to, const char* from) {
+    std::memcpy(to, from, std::strlen(from) + 1);
 }
-
-void CopyText(char* to, const char* from) { std::memcpy(to, from, std::strlen(from) + 1); }
 
 // Reads the number of every piece of a text cut at two separators, as SplitAt would cut it, but
 // in place: no separator can be part of a number, so each one ends the number before it.
@@ -84,7 +60,8 @@ bool ExpressionEvaluator::Evaluate(std::string_view text, double& value) {
     m_success = true;
     if (!m_called) {
         m_callsLeft = CallChain::kCallBudget;
-        m_chain.Restart(&m_callsLeft);
+        m_memo.Clear();
+        m_chain.Restart(&m_callsLeft, &m_memo);
     }
     value = 0.0;
     char work[kWorkTextSize];
@@ -99,8 +76,8 @@ bool ExpressionEvaluator::Evaluate(std::string_view text, double& value) {
 
     std::size_t open = 0;
     std::size_t close = 0;
-    for (Group group; (group = FindGroup(work, open, close)) != Group::None;) {
-        if (group == Group::Unmatched)
+    for (Group group; (group = FindGroup(Brackets{work}, open, close)) != Group::kNone;) {
+        if (group == Group::kUnmatched)
             return m_success = false;
         // The group's text after its opening bracket; number reading ignores the closing one.
         char inner[kWorkTextSize];
@@ -166,12 +143,12 @@ ExpressionEvaluator::Step ExpressionEvaluator::ReduceNames(char* work) {
     // A name applies to the number right after it: sin0.5, sin-2 (a substituted negative value).
     // Value texts hold no letters, so the text before a replaced name holds none either.
     for (std::size_t start = 0;; ++start) {
-        while (work[start] != '\0' && !IsLetter(work[start]))
+        while (work[start] != '\0' && !IsNameLetter(work[start]))
             ++start;
         if (work[start] == '\0')
             return Step::Continue;
         std::size_t nameEnd = start;
-        while (IsLetter(work[nameEnd]))
+        while (IsNameLetter(work[nameEnd]))
             ++nameEnd;
         std::size_t tokenEnd = nameEnd;
         double argument = 0.0;
@@ -197,7 +174,7 @@ double ExpressionEvaluator::CallNamed(std::string_view name, double argument) {
         const int function = m_functions != nullptr ? m_functions->FindFunction(name) : -1;
         if (function < 0)
             return 0.0; // an unknown name counts 0 and is no error
-        if (!m_functions->CallFunction(function, argument, m_constants, m_chain, v))
+        if (!CallFunction(function, argument, m_chain, v))
             m_success = false;
     }
     if (!std::isfinite(v)) {
@@ -205,6 +182,26 @@ double ExpressionEvaluator::CallNamed(std::string_view name, double argument) {
         return 0.0;
     }
     return v;
+}
+
+bool ExpressionEvaluator::CallFunction(int index, double argument, const CallChain& chain,
+                                       double& value) const {
+    bool ok = false;
+    if (chain.Recall(index, argument, value, ok))
+        return ok;
+    const int callsBefore = chain.CallsLeft();
+    value = 0.0;
+    CallChain inner = chain;
+    char text[kWorkTextSize];
+    if (inner.Enter(index) && m_functions->NormalizedText(index, text) &&
+        ReplaceVariable(text, sizeof text, 'x', argument)) {
+        ExpressionEvaluator evaluator;
+        evaluator.Bind(m_constants, m_functions);
+        evaluator.SetCallChain(inner);
+        ok = evaluator.Evaluate(text, value);
+    }
+    chain.Remember(index, argument, callsBefore, value, ok);
+    return ok;
 }
 
 ExpressionEvaluator::Step ExpressionEvaluator::WriteBack(char* work, std::string_view pattern, double value) {

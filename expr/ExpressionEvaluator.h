@@ -1,6 +1,7 @@
 #pragma once
 
 #include "expr/CallChain.h"
+#include "expr/CallMemo.h"
 
 #include <cstddef>
 #include <string_view>
@@ -30,6 +31,12 @@ public:
     // stop (a text too long, too many pieces, an unmatched closing bracket).
     bool Evaluate(std::string_view text, double& value);
 
+    // The value of user function `index` at `argument`, one call further down `chain`: its text
+    // normalized, every x replaced by the argument's value text and evaluated with this
+    // evaluator's scopes. False when the call or its evaluation fails; the value is then what the
+    // evaluation produced, or 0 when it could not start.
+    bool CallFunction(int index, double argument, const CallChain& chain, double& value) const;
+
 private:
     enum class Step { Continue, Stop };
 
@@ -49,5 +56,6 @@ private:
     CallChain m_chain;
     bool m_called = false;
     int m_callsLeft = 0;
+    CallMemo m_memo;
     bool m_success = true;
 };

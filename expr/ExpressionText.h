@@ -12,6 +12,15 @@ constexpr std::size_t kWorkTextSize = 256;
 constexpr char kPlusCode = 0x02;
 constexpr char kMinusCode = 0x01;
 
+// The characters of names, and those that a name's argument takes with it when the name is
+// replaced: digits, '.' and the '-' of a substituted negative value (sin-2).
+inline bool IsNameLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+inline bool IsArgumentChar(char c) {
+    return (c >= '0' && c <= '9') || c == '-' || c == '.';
+}
+
 // Upper-cases the built-in names that contain a variable letter (exp, arcctg, arctg, ctg, tg),
 // turns + and - into their operator codes and removes the blanks. Never lengthens the text.
 void Normalize(char* text);
@@ -48,3 +57,42 @@ struct SplitPieces {
 
 // False when the text would make more than 30 pieces.
 bool SplitAt(std::string_view text, char first, char second, SplitPieces& pieces);
+
+enum class Group { kNone, kFound, kUnmatched };
+
+// The bracket group to reduce next: for the kinds (), [] and {} in that order, the first closing
+// bracket of the kind and the last opening bracket of the same kind before it. kUnmatched when
+// that closing bracket has none. The text is met through `brackets`: its Next(from) is the
+// position of the first bracket at or after `from` (kNoBracket for none), its At(position) the
+// character there.
+constexpr std::size_t kNoBracket = ~std::size_t{0};
+template <typename Brackets>
+Group FindGroup(const Brackets& brackets, std::size_t& open, std::size_t& close) {
+    std::size_t firstClose[3] = {kNoBracket, kNoBracket, kNoBracket};
+    std::size_t openBefore[3] = {kNoBracket, kNoBracket, kNoBracket};
+    std::size_t lastOpen[3] = {kNoBracket, kNoBracket, kNoBracket};
+    for (std::size_t i = brackets.Next(0); i != kNoBracket; i = brackets.Next(i + 1)) {
+        const char c = brackets.At(i);
+        const int kind = c == '(' || c == ')' ? 0 : (c == '[' || c == ']' ? 1 : 2);
+        if (firstClose[kind] != kNoBracket)
+            continue;
+        if (c == '(' || c == '[' || c == '{') {
+            lastOpen[kind] = i;
+            continue;
+        }
+        firstClose[kind] = i;
+        openBefore[kind] = lastOpen[kind];
+        if (kind == 0)
+            break; // round groups come first
+    }
+    for (int kind = 0; kind < 3; ++kind) {
+        if (firstClose[kind] == kNoBracket)
+            continue;
+        if (openBefore[kind] == kNoBracket)
+            return Group::kUnmatched;
+        open = openBefore[kind];
+        close = firstClose[kind];
+        return Group::kFound;
+    }
+    return Group::kNone;
+}

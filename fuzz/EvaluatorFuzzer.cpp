@@ -17,8 +17,8 @@ GraphStore& Store() {
     static GraphStore store = [] {
         GraphStore s;
         const char* functions[][2] = {
-            {"FA", "x^2+1"}, {"FB", "FA(x)*2"}, {"FC", "FC(x)"}, {"FD", "FE(x)+1"}, {"FE", "FD(x)"},
-            {"FF", "lgx"},   {"FG", "[x]+{x}"}, {"FH", "$c*x"},
+            {"FA", "x^2+1"}, {"FB", "FA(x)*2"}, {"FC", "FC(x)"},   {"FD", "FE(x)+1"},
+            {"FE", "FD(x)"}, {"FF", "lgx"},     {"FG", "[x]+{x}"}, {"FH", "$c*x"},
         };
         for (const auto& f : functions) {
             FunctionGraph record{};
@@ -27,13 +27,14 @@ GraphStore& Store() {
             s.functions.Append(record);
         }
         // GA calls GB ten times, GB calls GC ten times, and so on: 10^9 calls without the budget.
+        // GBx rather than GB(x): the same calls, without a bracket group for each.
         for (char level = 'A'; level <= 'J'; ++level) {
             FunctionGraph record{};
             const char name[3] = {'G', level, '\0'};
             SetFieldText(record.name, name);
             std::string text = level == 'J' ? "x" : "";
             for (int i = 0; level != 'J' && i < 10; ++i)
-                text += std::string(i > 0 ? "+" : "") + "G" + static_cast<char>(level + 1) + "(x)";
+                text += std::string(i > 0 ? "+" : "") + "G" + static_cast<char>(level + 1) + "x";
             SetFieldText(record.text, text.c_str());
             s.functions.Append(record);
         }
@@ -62,8 +63,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size > 0 && (data[0] & 1) != 0)
         ReplaceVariable(text, sizeof text, 'x', static_cast<double>(data[0]) / 7.0 - 10.0);
 
-    ExpressionEvaluator evaluator;
-    evaluator.Bind(&Store().constants, &Store().functions);
+    // One evaluator for every input, as the expression page keeps one.
+    static ExpressionEvaluator& evaluator = []() -> ExpressionEvaluator& {
+        static ExpressionEvaluator e;
+        e.Bind(&Store().constants, &Store().functions);
+        return e;
+    }();
     double value = 0.0;
     const bool ok = evaluator.Evaluate(text, value);
     if (!std::isfinite(value))

@@ -18,7 +18,7 @@ std::size_t CountShown(const List& list) {
 
 } // namespace
 
-void RebuildPlot(GraphStore& store) {
+CompiledEvaluator::Counts RebuildPlot(GraphStore& store) {
     FunctionSampler functions;
     ParametricSampler parametrics;
     InequalitySampler inequalities;
@@ -28,7 +28,8 @@ void RebuildPlot(GraphStore& store) {
 
     PlotView& plot = store.plot;
     plot.ClearRecords();
-    plot.ReserveRecords(CountShown(store.inequalities) + CountShown(store.parametrics) + CountShown(store.functions));
+    plot.ReserveRecords(CountShown(store.inequalities) + CountShown(store.parametrics) +
+                        CountShown(store.functions));
     for (const InequalityGroup& record : store.inequalities) {
         if (IsHidden(record.hidden))
             continue;
@@ -50,4 +51,13 @@ void RebuildPlot(GraphStore& store) {
         buffer.function = record;
         functions.SampleFunction(buffer, kDefaultHalfRange);
     }
+    CompiledEvaluator::Counts counts;
+    for (const CompiledEvaluator* sampler : {static_cast<const CompiledEvaluator*>(&inequalities),
+                                             static_cast<const CompiledEvaluator*>(&parametrics),
+                                             static_cast<const CompiledEvaluator*>(&functions)}) {
+        counts.compiled += sampler->EvaluationCounts().compiled;
+        counts.textual += sampler->EvaluationCounts().textual;
+        counts.textualCalls += sampler->EvaluationCounts().textualCalls;
+    }
+    return counts;
 }

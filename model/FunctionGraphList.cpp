@@ -1,10 +1,5 @@
 #include "model/FunctionGraphList.h"
 
-#include "expr/ExpressionEvaluator.h"
-#include "expr/ExpressionText.h"
-#include "expr/NumberText.h"
-#include "model/SamplerText.h"
-
 bool FunctionGraphList::CreateDefault(FunctionGraph& record, std::int32_t form) const {
     record = FunctionGraph{};
     if (!NextFreeName(record.name))
@@ -27,26 +22,15 @@ std::string FunctionGraphList::FormatListText(std::size_t index) const {
 }
 
 int FunctionGraphList::FindByName(std::string_view name) const {
-    for (std::size_t i = 0; i < m_records.size(); ++i)
-        if (FieldText(m_records[i].name) == name)
+    // Every name an evaluation meets is looked up here: compared in place, character by
+    // character, most records differ at the first or second.
+    for (std::size_t i = 0; i < m_records.size(); ++i) {
+        const char* field = m_records[i].name;
+        std::size_t n = 0;
+        while (n < name.size() && n < kNameSize && field[n] != '\0' && field[n] == name[n])
+            ++n;
+        if (n == name.size() && (n == kNameSize || field[n] == '\0'))
             return static_cast<int>(i);
+    }
     return -1;
-}
-
-bool FunctionGraphList::CallFunction(int index, double argument, const ConstantScope* constants,
-                                     const CallChain& chain, double& value) const {
-    value = 0.0;
-    CallChain inner = chain;
-    if (index < 0 || static_cast<std::size_t>(index) >= m_records.size() || !inner.Enter(index))
-        return false;
-
-    char text[kWorkTextSize];
-    CopyNormalized(m_records[index].text, text);
-    if (!ReplaceVariable(text, sizeof text, 'x', argument))
-        return false;
-
-    ExpressionEvaluator evaluator;
-    evaluator.Bind(constants, this);
-    evaluator.SetCallChain(inner);
-    return evaluator.Evaluate(text, value);
 }

@@ -20,9 +20,5 @@ public:
     int FindByName(std::string_view name) const;
 
     int FindFunction(std::string_view name) const override { return FindByName(name); }
-
-    // The function's text normalized, every x replaced by the argument (whatever the form of the
-    // function), evaluated with the constants and this list.
-    bool CallFunction(int index, double argument, const ConstantScope* constants, const CallChain& chain,
-                      double& value) const override;
+    std::string_view FunctionText(int index) const override { return FieldText(m_records[index].text); }
 };

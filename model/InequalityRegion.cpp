@@ -1,6 +1,6 @@
 #include "model/InequalityRegion.h"
 
-#include "model/ViewState.h"
+#include "model/SampleRange.h"
 
 int RegionGridSize(std::int32_t precision) {
     switch (precision) {
@@ -18,8 +18,8 @@ InequalityRegion RegionGrid(const InequalityGroup& group) {
     region.size = RegionGridSize(group.precision);
     const auto range = [](double lower, double upper, double& from, double& to) {
         const bool unset = lower == 0.0 && upper == 0.0;
-        from = unset ? -kDefaultRange : lower;
-        to = unset ? kDefaultRange : upper;
+        from = unset ? -kDefaultHalfRange : lower;
+        to = unset ? kDefaultHalfRange : upper;
     };
     range(group.xLower, group.xUpper, region.xLower, region.xUpper);
     range(group.yLower, group.yUpper, region.yLower, region.yUpper);

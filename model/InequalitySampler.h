@@ -1,10 +1,10 @@
 #pragma once
 
-#include "expr/ExpressionEvaluator.h"
+#include "expr/CompiledEvaluator.h"
 #include "model/PlotBuffer.h"
 
 // Samples the region of an inequality group on its grid.
-class InequalitySampler : public ExpressionEvaluator {
+class InequalitySampler : public CompiledEvaluator {
 public:
     // Fills the region of a buffer holding an inequality record: a grid point lies inside when
     // every expression of every condition evaluates, with x and y replaced by the point's

@@ -1,7 +1,6 @@
 #include "model/ParametricSampler.h"
 
 #include "expr/ExpressionText.h"
-#include "expr/NumberText.h"
 #include "model/ParametricText.h"
 #include "model/SamplerText.h"
 
@@ -20,16 +19,18 @@ void ParametricSampler::SampleParametric(PlotBuffer& buffer, double halfRange) {
         upper = halfRange;
     }
     const double step = (upper - lower) * 0.0005;
-    const std::size_t length = std::strlen(normalized);
+    // t is replaced in the whole text before it is cut at '&'; value texts hold no '&', so the
+    // expressions are the same as those cut from the text as it stands.
+    const ParametricText parts = SplitParametricText(normalized);
+    ExpressionProgram x = Compile(parts.x, "t", normalized);
+    ExpressionProgram y = Compile(parts.y, "t", normalized);
+    ExpressionProgram z = Compile(parts.z, "t", normalized);
     double t = lower;
     for (int i = 0; i < PlotBuffer::kSampleCount; ++i, t += step) {
-        char text[kWorkTextSize];
-        std::memcpy(text, normalized, length + 1);
-        if (!ReplaceVariable(text, sizeof text, 't', t))
-            continue;
-        const ParametricText parts = SplitParametricText(text);
-        buffer.valid[i] = Evaluate(parts.x, buffer.x[i]) && Evaluate(parts.y, buffer.y[i]) &&
-                          Evaluate(parts.z, buffer.z[i]);
+        // When t's value text does not fit in the whole text, the sample keeps x, y and z.
+        buffer.valid[i] = Evaluate(x, &t, buffer.x[i]) == Outcome::kSucceeded &&
+                          Evaluate(y, &t, buffer.y[i]) == Outcome::kSucceeded &&
+                          Evaluate(z, &t, buffer.z[i]) == Outcome::kSucceeded;
     }
     buffer.kind = kParametricPlot;
 }

@@ -1,6 +1,6 @@
 #include "tools/ExpressionItem.h"
 
-#include "expr/ExpressionEvaluator.h"
+#include "expr/CompiledEvaluator.h"
 #include "model/GraphStore.h"
 #include "tests/GbkLiterals.h"
 
@@ -31,7 +31,7 @@ protected:
     }
 
     GraphStore store;
-    ExpressionEvaluator evaluator;
+    CompiledEvaluator evaluator;
 };
 
 // The item repeats the text as typed (not its normalized copy) and the value as "%g".

@@ -1,10 +1,14 @@
 #include "model/InequalityRegion.h"
+#include "expr/ExpressionEvaluator.h"
+#include "expr/ExpressionText.h"
+#include "expr/NumberText.h"
 #include "model/GraphStore.h"
 #include "model/InequalitySampler.h"
 #include "model/InequalityText.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -178,6 +182,73 @@ TEST_F(Region, UsesTheStoresConstantsAndFunctions) {
     const InequalityRegion& region = Sample("FA(x)<$r&y>0");
     // |x| < 0.5: x = -0.46 ... 0.46, 24 values; y > 0: 25.
     EXPECT_EQ(Count(region), 24 * 25);
+}
+
+// The region as the textual reduction makes it: each expression copied, x replaced by its value
+// text, then y, and the text reduced.
+std::vector<std::uint8_t> TextualRegion(const char* text, const InequalityRegion& grid, const GraphStore& store) {
+    ExpressionEvaluator evaluator;
+    evaluator.Bind(&store.constants, &store.functions);
+    const std::vector<InequalityChain> conditions = ReadInequalityGroup(text);
+    std::vector<std::uint8_t> inside(grid.inside.size(), 0);
+    for (int j = 0; j < grid.size; ++j)
+        for (int i = 0; i < grid.size; ++i) {
+            bool holds = !conditions.empty();
+            for (const InequalityChain& chain : conditions) {
+                double last = 0;
+                for (std::size_t k = 0; holds && k < chain.expressions.size(); ++k) {
+                    char work[kWorkTextSize];
+                    std::strcpy(work, chain.expressions[k].c_str());
+                    double value = 0;
+                    holds = ReplaceVariable(work, sizeof work, 'x', grid.X(i)) &&
+                            ReplaceVariable(work, sizeof work, 'y', grid.Y(j)) && evaluator.Evaluate(work, value) &&
+                            (k == 0 || Holds(chain.comparisons[k - 1], last, value));
+                    last = value;
+                }
+            }
+            inside[static_cast<std::size_t>(j) * grid.size + i] = holds ? 1 : 0;
+        }
+    return inside;
+}
+
+// Each expression is compiled once for x and y; the region is the textual reduction's point for
+// point, also where a value text's characters decide ("2x" with x negative reads as a difference,
+// "x.5" and "xy" run digits together), and the texts whose values never do run their programs only.
+TEST_F(Region, IsTheTextualReductionsRegion) {
+    FunctionGraph fa{};
+    SetFieldText(fa.name, "FA");
+    SetFieldText(fa.text, "x^2-1");
+    store.functions.Append(fa);
+    const struct {
+        const char* text;
+        bool allCompiled;
+    } cases[] = {
+        {"y>x^2-0.5&x+y<=0.7&-0.6<x<0.6", true},
+        {"FA(x)+y^2<0&[3*x]>=-2", true},
+        {"sin(3*x)>y/2+cos(y)/4", true},
+        {"2x<y*30", false},
+        {"x.5>y", false},
+        {"xy<0.1", false},
+        {"-x<-y&y^x>0.5", true},
+    };
+    for (const auto& c : cases) {
+        m_buffer = std::make_unique<PlotBuffer>();
+        SetFieldText(m_buffer->inequality.text, c.text);
+        m_buffer->inequality.xLower = m_buffer->inequality.yLower = -1;
+        m_buffer->inequality.xUpper = m_buffer->inequality.yUpper = 1;
+        m_buffer->inequality.precision = kPrecisionMedium;
+        InequalitySampler sampler;
+        sampler.Bind(&store.constants, &store.functions);
+        sampler.SampleInequality(*m_buffer);
+        const InequalityRegion& region = m_buffer->region;
+        EXPECT_EQ(region.inside, TextualRegion(c.text, region, store)) << c.text;
+        EXPECT_GT(Count(region), 0) << c.text;
+        EXPECT_LT(Count(region), 100 * 100) << c.text;
+        if (c.allCompiled) {
+            EXPECT_EQ(sampler.EvaluationCounts().textual, 0) << c.text;
+        }
+        EXPECT_GT(sampler.EvaluationCounts().compiled + sampler.EvaluationCounts().textual, 100 * 100) << c.text;
+    }
 }
 
 } // namespace

@@ -3,17 +3,27 @@
 #include "model/GraphStore.h"
 #include "model/ParametricSampler.h"
 
+#include "bench/BenchWorkspaces.h"
+#include "expr/ExpressionEvaluator.h"
+#include "expr/NumberText.h"
+#include "model/ParametricText.h"
+#include "model/SamplerText.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <memory>
+#include <string>
 #include <tuple>
 
 namespace {
 
 constexpr int kLast = PlotBuffer::kSampleCount - 1;
 
-std::unique_ptr<PlotBuffer> Buffer() { return std::make_unique<PlotBuffer>(); }
+std::unique_ptr<PlotBuffer> Buffer() {
+    return std::make_unique<PlotBuffer>();
+}
 
 std::unique_ptr<PlotBuffer> SampledFunction(const char* text, double lower, double upper,
                                             std::int32_t form = kFormY) {
@@ -91,7 +101,8 @@ TEST(SampleFunction, TheXFormRunsAlongY) {
     EXPECT_DOUBLE_EQ(b->x[kLast], 99.8001);
     EXPECT_EQ(std::string_view(b->function.text), "y^2");
     const auto normalized = SampledFunction("tg(x) + 1", 0, 1);
-    EXPECT_EQ(std::string_view(normalized->function.text), "TG(x)\x02" "1"); // normalized in place
+    EXPECT_EQ(std::string_view(normalized->function.text), "TG(x)\x02"
+                                                           "1"); // normalized in place
 }
 
 TEST(SampleParametric, AccumulatesTAndNeedsAllThreeExpressions) {
@@ -170,6 +181,69 @@ TEST_F(Rebuild, HoldsCopiesUntilTheNextRebuild) {
     EXPECT_EQ(store.plot.Records()[0].function.colour, 0x0000FFu);
     RebuildPlot(store);
     EXPECT_TRUE(store.plot.Records().empty());
+}
+
+// The samplers by the textual reduction alone, sample by sample as they were before their texts
+// were compiled: the samplers must fill the very same bytes.
+std::unique_ptr<PlotBuffer> SampledTextually(const GraphStore& store, const PlotBuffer& sampled) {
+    auto buffer = Buffer();
+    ExpressionEvaluator evaluator;
+    evaluator.Bind(&store.constants, &store.functions);
+    char normalized[kWorkTextSize];
+    const bool parametric = sampled.kind == kParametricPlot;
+    CopyNormalized(parametric ? sampled.parametric.text : sampled.function.text, normalized);
+    const bool xForm = !parametric && sampled.function.form == kFormX;
+    double lower = parametric ? sampled.parametric.lower : sampled.function.lower;
+    double upper = parametric ? sampled.parametric.upper : sampled.function.upper;
+    if (lower == 0.0 && upper == 0.0) {
+        lower = -10;
+        upper = 10;
+    }
+    double t = lower;
+    for (int i = 0; i < PlotBuffer::kSampleCount; ++i, t += (upper - lower) * 0.0005) {
+        char text[kWorkTextSize];
+        std::strcpy(text, normalized);
+        if (parametric) {
+            if (!ReplaceVariable(text, sizeof text, 't', t))
+                continue;
+            const ParametricText parts = SplitParametricText(text);
+            buffer->valid[i] = evaluator.Evaluate(parts.x, buffer->x[i]) &&
+                               evaluator.Evaluate(parts.y, buffer->y[i]) &&
+                               evaluator.Evaluate(parts.z, buffer->z[i]);
+        } else {
+            const double v = i * (upper - lower) * 0.0005 + lower;
+            (xForm ? buffer->y : buffer->x)[i] = v;
+            buffer->valid[i] = ReplaceVariable(text, sizeof text, xForm ? 'y' : 'x', v) &&
+                               evaluator.Evaluate(text, (xForm ? buffer->x : buffer->y)[i]);
+        }
+    }
+    return buffer;
+}
+
+TEST_F(Rebuild, SamplesAsTheTextualReductionDoes) {
+    FillRebuildWorkspace(store);
+    // Texts with calls, ties, tiny and huge values, failures, and texts that are not compiled.
+    std::string powers = "x^9";
+    for (int i = 1; i < 20; ++i)
+        powers += "+x^9";
+    for (const char* text : {"2x", "x.5+1", "1/x", "lgx", "x*0.000000001", "x^20", "[x/3]+{x*7}",
+                             "FK(x)*FL(x)", "x/0.001^4", powers.c_str(), "(x/1000000000)^3", "$g$g*x"})
+        Add(store.functions, "HA", text);
+    store.functions[store.functions.Size() - 1].lower = 1e-20;
+    store.functions[store.functions.Size() - 1].upper = 1e-17;
+    for (const char* text :
+         {"t&1/t&0", "2t&t.5&t", "t^9+t^9+t^9+t^9+t^9+t^9+t^9+t^9+t^9+t^9&t&t", "FA(t)&lgt&FK(t)"})
+        Add(store.parametrics, "JA", text);
+    RebuildPlot(store);
+    for (const PlotBuffer& sampled : store.plot.Records()) {
+        const std::string text =
+            sampled.kind == kParametricPlot ? sampled.parametric.text : sampled.function.text;
+        const auto textual = SampledTextually(store, sampled);
+        EXPECT_EQ(std::memcmp(sampled.x, textual->x, sizeof sampled.x), 0) << text;
+        EXPECT_EQ(std::memcmp(sampled.y, textual->y, sizeof sampled.y), 0) << text;
+        EXPECT_EQ(std::memcmp(sampled.z, textual->z, sizeof sampled.z), 0) << text;
+        EXPECT_EQ(std::memcmp(sampled.valid, textual->valid, sizeof sampled.valid), 0) << text;
+    }
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "expr/ExpressionEvaluator.h"
+#include "expr/CompiledEvaluator.h"
 #include "panel/ListView.h"
 #include "tools/CalculatorPage.h"
 
@@ -15,6 +15,6 @@ protected:
     void Calculate() override;
 
 private:
-    ExpressionEvaluator m_evaluator;
+    CompiledEvaluator m_evaluator;
     ListView m_results;
 };
