@@ -30,6 +30,22 @@ bool RoundForText(const ExpressionProgram& program, double v, double& rounded, s
     return length != 0 && FitsProgram(program, length, v);
 }
 
+// A division by 0 fails and is skipped: 1/0 leaves 1.
+double Quotient(double dividend, double divisor, bool& success) {
+    if (divisor != 0.0)
+        return dividend / divisor;
+    success = false;
+    return dividend;
+}
+
+// A sum or product that is not finite fails and counts 0.
+double Finite(double v, bool& success) {
+    if (std::isfinite(v))
+        return v;
+    success = false;
+    return 0.0;
+}
+
 // A power of a chain: one that is not finite fails and counts 0.
 double Power(double base, double exponent, bool& success) {
     const double power = std::pow(base, exponent);
@@ -144,18 +160,22 @@ CompiledEvaluator::Run CompiledEvaluator::Execute(ExpressionProgram& program, co
             r[in.target] = r[in.a] * r[in.b];
             break;
         case Op::kDivide:
-            if (r[in.b] == 0.0) {
-                success = false; // skipped: 1/0 leaves 1
-                r[in.target] = r[in.a];
-            } else {
-                r[in.target] = r[in.a] / r[in.b];
-            }
+            r[in.target] = Quotient(r[in.a], r[in.b], success);
             break;
         case Op::kFinite:
-            if (!std::isfinite(r[in.target])) {
-                success = false;
-                r[in.target] = 0.0;
-            }
+            r[in.target] = Finite(r[in.target], success);
+            break;
+        case Op::kAddFinite:
+            r[in.target] = Finite(r[in.a] + r[in.b], success);
+            break;
+        case Op::kSubtractFinite:
+            r[in.target] = Finite(r[in.a] - r[in.b], success);
+            break;
+        case Op::kMultiplyFinite:
+            r[in.target] = Finite(r[in.a] * r[in.b], success);
+            break;
+        case Op::kDivideFinite:
+            r[in.target] = Finite(Quotient(r[in.a], r[in.b], success), success);
             break;
         case Op::kPower:
             r[in.target] = Power(r[in.a], r[in.b], success);

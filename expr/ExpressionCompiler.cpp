@@ -356,8 +356,32 @@ ExpressionCompiler::Value ExpressionCompiler::Sum(const Readings& terms) {
 // A product or sum that is not finite fails and counts 0: known, at once; held by a register,
 // by an instruction, unless it cannot be infinite.
 ExpressionCompiler::Value ExpressionCompiler::Finite(Value v, bool mayBeInfinite) {
-    if (v.reg >= 0)
-        return mayBeInfinite ? Emit(Op::kFinite, v, {-1, 0.0}) : v;
+    if (v.reg >= 0 && !mayBeInfinite)
+        return v;
+    if (v.reg >= 0) {
+        // The step that made v checks its own result: one instruction less to run.
+        std::vector<ExpressionProgram::Instruction>& instructions = m_program.instructions;
+        if (!instructions.empty() && instructions.back().target == v.reg) {
+            Op& last = instructions.back().op;
+            switch (last) {
+            case Op::kAdd:
+                last = Op::kAddFinite;
+                return v;
+            case Op::kSubtract:
+                last = Op::kSubtractFinite;
+                return v;
+            case Op::kMultiply:
+                last = Op::kMultiplyFinite;
+                return v;
+            case Op::kDivide:
+                last = Op::kDivideFinite;
+                return v;
+            default:
+                break;
+            }
+        }
+        return Emit(Op::kFinite, v, {-1, 0.0});
+    }
     if (std::isfinite(v.number))
         return v;
     m_program.failsAlways = true;

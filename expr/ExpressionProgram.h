@@ -18,6 +18,10 @@ struct ExpressionProgram {
         kMultiply,    // target = a * b
         kDivide,      // target = a / b; a division by 0 fails and keeps a
         kFinite,      // a sum or product that is not finite fails and counts 0 (target = a)
+        kAddFinite,   // kAdd, kSubtract, kMultiply and kDivide followed by kFinite on their target:
+        kSubtractFinite, // the last step of a sum or product, which checks its own result
+        kMultiplyFinite,
+        kDivideFinite,
         kPower,       // target = pow(a, b); not finite: fails and counts 0
         kPowerChain,  // the operands chain[a] to chain[a + b - 1], right to left, as one chain
         kFloor,       // target = the greatest integer not above a

@@ -1,5 +1,7 @@
 #include "model/FunctionGraphList.h"
 
+#include <cstring>
+
 bool FunctionGraphList::CreateDefault(FunctionGraph& record, std::int32_t form) const {
     record = FunctionGraph{};
     if (!NextFreeName(record.name))
@@ -22,14 +24,19 @@ std::string FunctionGraphList::FormatListText(std::size_t index) const {
 }
 
 int FunctionGraphList::FindByName(std::string_view name) const {
-    // Every name an evaluation meets is looked up here: compared in place, character by
-    // character, most records differ at the first or second.
-    for (std::size_t i = 0; i < m_records.size(); ++i) {
-        const char* field = m_records[i].name;
-        std::size_t n = 0;
-        while (n < name.size() && n < kNameSize && field[n] != '\0' && field[n] == name[n])
-            ++n;
-        if (n == name.size() && (n == kNameSize || field[n] == '\0'))
+    // Every name an evaluation meets is looked up here. A name holds letters only, never a NUL, so
+    // a record's name field matches when it begins with the name's characters and ends after them.
+    // Names mostly differ in their first two characters ("FA", "GB"): those are compared first.
+    if (name.size() > kNameSize)
+        return -1;
+    const char first = name.empty() ? '\0' : name[0];
+    const char second = name.size() < 2 ? '\0' : name[1];
+    const FunctionGraph* const records = m_records.data();
+    for (std::size_t i = 0, count = m_records.size(); i < count; ++i) {
+        const char* field = records[i].name;
+        if (field[0] == first && (first == '\0' || field[1] == second) &&
+            std::memcmp(field, name.data(), name.size()) == 0 &&
+            (name.size() == kNameSize || field[name.size()] == '\0'))
             return static_cast<int>(i);
     }
     return -1;
