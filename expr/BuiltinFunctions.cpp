@@ -8,8 +8,8 @@
 namespace {
 
 constexpr std::string_view kNames[kBuiltinCount] = {
-    "sin",    "cos",    "TG",     "CTG",    "sec", "csc", "arcsin", "arccos",
-    "ARCTG",  "ARCCTG", "arcsec", "arccsc", "lg",  "ln",  "EXP",    "abs",
+    "sin",   "cos",    "TG",     "CTG",    "sec", "csc", "arcsin", "arccos",
+    "ARCTG", "ARCCTG", "arcsec", "arccsc", "lg",  "ln",  "EXP",    "abs",
 };
 
 // The value of a built-in, or NaN outside its domain.
@@ -28,16 +28,26 @@ double Value(int index, double v) {
         return 1.0 / Cosine(v);
     case 5:
         return 1.0 / Sine(v);
-    case 6: return std::fabs(v) > 1.0 ? kNaN : std::asin(v);
-    case 7: return std::fabs(v) > 1.0 ? kNaN : std::acos(v);
-    case 8: return std::atan(v);
-    case 9: return v == 0.0 ? kNaN : std::atan(1.0 / v);
-    case 10: return std::fabs(v) < 1.0 ? kNaN : std::acos(1.0 / v);
-    case 11: return std::fabs(v) < 1.0 ? kNaN : std::asin(1.0 / v);
-    case 12: return v <= 0.0 ? kNaN : std::log10(v);
-    case 13: return v <= 0.0 ? kNaN : std::log(v);
-    case 14: return std::exp(v);
-    case 15: return std::fabs(v);
+    case 6:
+        return std::fabs(v) > 1.0 ? kNaN : std::asin(v);
+    case 7:
+        return std::fabs(v) > 1.0 ? kNaN : std::acos(v);
+    case 8:
+        return std::atan(v);
+    case 9:
+        return v == 0.0 ? kNaN : std::atan(1.0 / v);
+    case 10:
+        return std::fabs(v) < 1.0 ? kNaN : std::acos(1.0 / v);
+    case 11:
+        return std::fabs(v) < 1.0 ? kNaN : std::asin(1.0 / v);
+    case 12:
+        return v <= 0.0 ? kNaN : std::log10(v);
+    case 13:
+        return v <= 0.0 ? kNaN : std::log(v);
+    case 14:
+        return std::exp(v);
+    case 15:
+        return std::fabs(v);
     }
     return kNaN;
 }

@@ -11,14 +11,14 @@
 // time: a called function is never called again within its own call. Plain data.
 struct ExpressionProgram {
     enum class Op : std::uint8_t {
-        kRound,       // target = the number the value text of a reads back as (a value written back);
-                      // b is its guess (RoundQuickly)
-        kAdd,         // target = a + b
-        kSubtract,    // target = a - b
-        kMultiply,    // target = a * b
-        kDivide,      // target = a / b; a division by 0 fails and keeps a
-        kFinite,      // a sum or product that is not finite fails and counts 0 (target = a)
-        kAddFinite,   // kAdd, kSubtract, kMultiply and kDivide followed by kFinite on their target:
+        kRound,          // target = the number the value text of a reads back as (a value written back);
+                         // b is its guess (RoundQuickly)
+        kAdd,            // target = a + b
+        kSubtract,       // target = a - b
+        kMultiply,       // target = a * b
+        kDivide,         // target = a / b; a division by 0 fails and keeps a
+        kFinite,         // a sum or product that is not finite fails and counts 0 (target = a)
+        kAddFinite,      // kAdd, kSubtract, kMultiply and kDivide followed by kFinite on their target:
         kSubtractFinite, // the last step of a sum or product, which checks its own result
         kMultiplyFinite,
         kDivideFinite,

@@ -186,7 +186,8 @@ TEST_F(Region, UsesTheStoresConstantsAndFunctions) {
 
 // The region as the textual reduction makes it: each expression copied, x replaced by its value
 // text, then y, and the text reduced.
-std::vector<std::uint8_t> TextualRegion(const char* text, const InequalityRegion& grid, const GraphStore& store) {
+std::vector<std::uint8_t> TextualRegion(const char* text, const InequalityRegion& grid,
+                                        const GraphStore& store) {
     ExpressionEvaluator evaluator;
     evaluator.Bind(&store.constants, &store.functions);
     const std::vector<InequalityChain> conditions = ReadInequalityGroup(text);
@@ -201,7 +202,8 @@ std::vector<std::uint8_t> TextualRegion(const char* text, const InequalityRegion
                     std::strcpy(work, chain.expressions[k].c_str());
                     double value = 0;
                     holds = ReplaceVariable(work, sizeof work, 'x', grid.X(i)) &&
-                            ReplaceVariable(work, sizeof work, 'y', grid.Y(j)) && evaluator.Evaluate(work, value) &&
+                            ReplaceVariable(work, sizeof work, 'y', grid.Y(j)) &&
+                            evaluator.Evaluate(work, value) &&
                             (k == 0 || Holds(chain.comparisons[k - 1], last, value));
                     last = value;
                 }
@@ -247,7 +249,8 @@ TEST_F(Region, IsTheTextualReductionsRegion) {
         if (c.allCompiled) {
             EXPECT_EQ(sampler.EvaluationCounts().textual, 0) << c.text;
         }
-        EXPECT_GT(sampler.EvaluationCounts().compiled + sampler.EvaluationCounts().textual, 100 * 100) << c.text;
+        EXPECT_GT(sampler.EvaluationCounts().compiled + sampler.EvaluationCounts().textual, 100 * 100)
+            << c.text;
     }
 }
 

@@ -162,7 +162,7 @@ TEST_F(Rebuild, ListsTheShownGraphsInequalitiesFirst) {
     ASSERT_EQ(records.size(), 5u);
     EXPECT_EQ(records[0].kind, kInequalityPlot);
     EXPECT_STREQ(records[0].inequality.name, "IA");
-    EXPECT_EQ(ValidCount(records[0]), 0); // a group's points are its region's
+    EXPECT_EQ(ValidCount(records[0]), 0);   // a group's points are its region's
     EXPECT_EQ(records[0].region.size, 200); // precision 0: high
     EXPECT_EQ(records[1].kind, kParametricPlot);
     EXPECT_STREQ(records[2].parametric.name, "EB");
