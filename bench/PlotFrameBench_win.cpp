@@ -31,9 +31,7 @@ public:
 protected:
     bool InitGL() override {
         GlWindow::InitGL();
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glEnable(GL_TEXTURE_2D);
+        SetUpWidgetDrawing();
         return true;
     }
 };

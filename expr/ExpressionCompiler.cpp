@@ -363,21 +363,10 @@ ExpressionCompiler::Value ExpressionCompiler::Finite(Value v, bool mayBeInfinite
         std::vector<ExpressionProgram::Instruction>& instructions = m_program.instructions;
         if (!instructions.empty() && instructions.back().target == v.reg) {
             Op& last = instructions.back().op;
-            switch (last) {
-            case Op::kAdd:
-                last = Op::kAddFinite;
+            if (last >= Op::kAdd && last <= Op::kDivide) {
+                last = static_cast<Op>(static_cast<int>(last) - static_cast<int>(Op::kAdd) +
+                                       static_cast<int>(Op::kAddFinite));
                 return v;
-            case Op::kSubtract:
-                last = Op::kSubtractFinite;
-                return v;
-            case Op::kMultiply:
-                last = Op::kMultiplyFinite;
-                return v;
-            case Op::kDivide:
-                last = Op::kDivideFinite;
-                return v;
-            default:
-                break;
             }
         }
         return Emit(Op::kFinite, v, {-1, 0.0});

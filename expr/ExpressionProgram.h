@@ -33,6 +33,10 @@ struct ExpressionProgram {
         kReturn,      // the value is a
     };
 
+    // The checked steps stand in the order of the plain ones.
+    static_assert(static_cast<int>(Op::kDivide) - static_cast<int>(Op::kAdd) ==
+                  static_cast<int>(Op::kDivideFinite) - static_cast<int>(Op::kAddFinite));
+
     struct Instruction {
         Op op;
         std::uint16_t target;

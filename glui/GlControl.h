@@ -23,3 +23,8 @@ protected:
     int m_width = 0;
     int m_height = 0;
 };
+
+// The OpenGL state every widget relies on, set once by the window that draws them before any
+// widget loads its images: blending by source alpha, texturing on, smooth shading, the depth test
+// with GL_LEQUAL and clear depth 1, black clearing with alpha 0.5, the nicest perspective hint.
+void SetUpWidgetDrawing();

@@ -1,7 +1,7 @@
 #include "glui/PlotProjection.h"
 
 #include "model/ViewState.h"
-#include "win/Perspective.h"
+#include "win/WindowProjection.h"
 
 #include <cmath>
 #include <numbers>

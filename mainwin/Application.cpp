@@ -109,15 +109,7 @@ LRESULT Application::OnCreate(HINSTANCE instance) {
 
 bool Application::InitGL() {
     GlWindow::InitGL();
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_TEXTURE_2D);
-    glShadeModel(GL_SMOOTH);
-    glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
-    glClearDepth(1.0);
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LEQUAL);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    SetUpWidgetDrawing();
     m_title.LoadImages(&m_request);
     m_guideExit.LoadImages(&m_request);
     m_progress.LoadImages(&m_request);

@@ -52,12 +52,13 @@ CompiledEvaluator::Counts RebuildPlot(GraphStore& store) {
         functions.SampleFunction(buffer, kDefaultHalfRange);
     }
     CompiledEvaluator::Counts counts;
-    for (const CompiledEvaluator* sampler : {static_cast<const CompiledEvaluator*>(&inequalities),
-                                             static_cast<const CompiledEvaluator*>(&parametrics),
-                                             static_cast<const CompiledEvaluator*>(&functions)}) {
-        counts.compiled += sampler->EvaluationCounts().compiled;
-        counts.textual += sampler->EvaluationCounts().textual;
-        counts.textualCalls += sampler->EvaluationCounts().textualCalls;
-    }
+    const auto add = [&counts](const CompiledEvaluator& sampler) {
+        counts.compiled += sampler.EvaluationCounts().compiled;
+        counts.textual += sampler.EvaluationCounts().textual;
+        counts.textualCalls += sampler.EvaluationCounts().textualCalls;
+    };
+    add(inequalities);
+    add(parametrics);
+    add(functions);
     return counts;
 }

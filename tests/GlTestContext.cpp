@@ -1,5 +1,6 @@
 #include "tests/GlTestContext.h"
 
+#include "glui/GlControl.h"
 #include "glui/ScreenLayout.h"
 #include "win/ShowMessageBox.h"
 
@@ -18,14 +19,12 @@ void PrintTo(const Rgb& c, std::ostream* out) {
 
 namespace {
 
-// What the application's InitGL adds to the base's.
+// The application's OpenGL state, and the packing the read-back wants.
 class DrawingWindow : public GlWindow {
 protected:
     bool InitGL() override {
         GlWindow::InitGL();
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glEnable(GL_TEXTURE_2D);
+        SetUpWidgetDrawing();
         glPixelStorei(GL_PACK_ALIGNMENT, 1); // for the read-back
         return true;
     }

@@ -101,11 +101,18 @@ protected:
         m_buffer->inequality.xLower = m_buffer->inequality.yLower = -1;
         m_buffer->inequality.xUpper = m_buffer->inequality.yUpper = 1;
         m_buffer->inequality.precision = precision;
-        InequalitySampler sampler;
-        sampler.Bind(&store.constants, &store.functions);
-        sampler.SampleInequality(*m_buffer);
+        m_sampler = std::make_unique<InequalitySampler>();
+        m_sampler->Bind(&store.constants, &store.functions);
+        m_sampler->SampleInequality(*m_buffer);
         EXPECT_EQ(m_buffer->kind, kInequalityPlot);
         return m_buffer->region;
+    }
+
+    void AddFunction(const char* name, const char* text) {
+        FunctionGraph function{};
+        SetFieldText(function.name, name);
+        SetFieldText(function.text, text);
+        store.functions.Append(function);
     }
 
     static bool Inside(const InequalityRegion& region, int i, int j) {
@@ -121,6 +128,7 @@ protected:
 
     GraphStore store;
     std::unique_ptr<PlotBuffer> m_buffer;
+    std::unique_ptr<InequalitySampler> m_sampler; // the last Sample's, with its counts
 };
 
 TEST_F(Region, HoldsWhereEveryConditionHolds) {
@@ -171,10 +179,7 @@ TEST_F(Region, ComparesOnTheBoundaryExactly) {
 }
 
 TEST_F(Region, UsesTheStoresConstantsAndFunctions) {
-    FunctionGraph fa{};
-    SetFieldText(fa.name, "FA");
-    SetFieldText(fa.text, "x^2");
-    store.functions.Append(fa);
+    AddFunction("FA", "x^2");
     NamedConstant r{};
     SetFieldText(r.name, "r");
     r.value = 0.25;
@@ -217,10 +222,7 @@ std::vector<std::uint8_t> TextualRegion(const char* text, const InequalityRegion
 // point, also where a value text's characters decide ("2x" with x negative reads as a difference,
 // "x.5" and "xy" run digits together), and the texts whose values never do run their programs only.
 TEST_F(Region, IsTheTextualReductionsRegion) {
-    FunctionGraph fa{};
-    SetFieldText(fa.name, "FA");
-    SetFieldText(fa.text, "x^2-1");
-    store.functions.Append(fa);
+    AddFunction("FA", "x^2-1");
     const struct {
         const char* text;
         bool allCompiled;
@@ -234,23 +236,15 @@ TEST_F(Region, IsTheTextualReductionsRegion) {
         {"-x<-y&y^x>0.5", true},
     };
     for (const auto& c : cases) {
-        m_buffer = std::make_unique<PlotBuffer>();
-        SetFieldText(m_buffer->inequality.text, c.text);
-        m_buffer->inequality.xLower = m_buffer->inequality.yLower = -1;
-        m_buffer->inequality.xUpper = m_buffer->inequality.yUpper = 1;
-        m_buffer->inequality.precision = kPrecisionMedium;
-        InequalitySampler sampler;
-        sampler.Bind(&store.constants, &store.functions);
-        sampler.SampleInequality(*m_buffer);
-        const InequalityRegion& region = m_buffer->region;
+        const InequalityRegion& region = Sample(c.text, kPrecisionMedium);
+        const CompiledEvaluator::Counts& counts = m_sampler->EvaluationCounts();
         EXPECT_EQ(region.inside, TextualRegion(c.text, region, store)) << c.text;
         EXPECT_GT(Count(region), 0) << c.text;
         EXPECT_LT(Count(region), 100 * 100) << c.text;
         if (c.allCompiled) {
-            EXPECT_EQ(sampler.EvaluationCounts().textual, 0) << c.text;
+            EXPECT_EQ(counts.textual, 0) << c.text;
         }
-        EXPECT_GT(sampler.EvaluationCounts().compiled + sampler.EvaluationCounts().textual, 100 * 100)
-            << c.text;
+        EXPECT_GT(counts.compiled + counts.textual, 100 * 100) << c.text;
     }
 }
 

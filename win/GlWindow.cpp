@@ -3,7 +3,7 @@
 #include "win/GbkText.h"
 #include "win/GdiObject.h"
 #include "win/Palette.h"
-#include "win/Perspective.h"
+#include "win/WindowProjection.h"
 #include "win/ShowMessageBox.h"
 #include "win/WindowTable.h"
 
